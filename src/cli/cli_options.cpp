@@ -1,0 +1,60 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+
+namespace qvn::cli {
+namespace {
+
+constexpr const char* kVersion = "qvn 0.1.0";
+
+void AddSelectionOptions(CLI::App& command, CliRequest& request) {
+  command.add_option("top", request.top_folder, "Top folder of the site")->option_text("TOP");
+  command
+      .add_option("--exclude-subfolder", request.excluded_subfolders,
+                  "Skip this subfolder of the top folder (repeat for more)")
+      ->option_text("NAME")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  command.add_option("--exclude-paths", request.excluded_paths,
+                     "Skip files whose path contains one of these comma-separated words")
+      ->option_text("LIST");
+  command.add_option("--exclude-links", request.excluded_links,
+                     "Do not test links that contain one of these comma-separated words")
+      ->option_text("LIST");
+  command.add_flag("--top-folder-only", request.top_folder_only,
+                   "Read only the pages directly in the top folder");
+  command.add_flag("--show-repeated", request.show_repeated,
+                   "List a broken link again each time a page repeats it");
+  command.add_flag("--php", request.include_php, "Read .php files as well as HTML files");
+  command.add_option("--output-dir", request.output_dir,
+                     "Write the reports or the file list here (default: the per-user data folder)")
+      ->option_text("DIR");
+}
+
+}  // namespace
+
+int ParseCommandLine(int argc, char** argv, CliRequest& request) {
+  CLI::App app{"Finds broken local links in a web site kept as files on disk.", "qvn"};
+  app.set_version_flag("--version", kVersion);
+  app.require_subcommand(1);
+  CLI::App* check = app.add_subcommand(
+      "check", "Check every page for links to missing files; write links_to.txt and links_from.txt");
+  CLI::App* list = app.add_subcommand("list", "List the pages a check would read; write files.txt");
+  AddSelectionOptions(*check, request);
+  AddSelectionOptions(*list, request);
+  app.footer(
+      "Exit status: 0 no broken link (or list done), 1 broken links found, 2 bad input,\n"
+      "130 stopped with Ctrl-C.");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;
+  }
+  request.command = check->parsed() ? Command::kCheck : Command::kList;
+  return -1;
+}
+
+}  // namespace qvn::cli

@@ -64,14 +64,15 @@ std::size_t SplitList(std::string_view text, std::string_view delimiter, long lo
   items.clear();
   std::string_view view = rest;
   while (!view.empty()) {
-    const std::size_t cut = view.find(delimiter);
+    // A delimiter that overlaps itself ("aa") can leave a tail without one.
+    const std::size_t cut = std::min(view.find(delimiter), view.size());
     std::string_view item = view.substr(0, cut);
     if (trim) item = TrimSpaces(item);
     if (Utf16Length(item) >= min_length) {
       items.emplace_back(item);
       if (max_items > 0 && items.size() >= max_items) break;
     }
-    view.remove_prefix(cut + delimiter.size());
+    view.remove_prefix(std::min(cut + delimiter.size(), view.size()));
     if (delimiter == " ") view.remove_prefix(std::min(view.find_first_not_of(' '), view.size()));
   }
   return items.size();

@@ -1,0 +1,29 @@
+#pragma once
+// The qvn command line.
+
+#include <string>
+#include <vector>
+
+namespace qvn::cli {
+
+enum class Command { kNone, kCheck, kList };
+
+/// What the user asked for on the command line.
+struct CliRequest {
+  Command command = Command::kNone;
+  std::string top_folder;
+  std::vector<std::string> excluded_subfolders;
+  std::string excluded_paths;  ///< the text of the filepath exclusion box
+  std::string excluded_links;  ///< the text of the link exclusion box
+  bool top_folder_only = false;
+  bool show_repeated = false;
+  bool include_php = false;
+  std::string output_dir;  ///< "" = the per-user data folder
+};
+
+/// Parses argv. Returns -1 when the run is to go ahead with request filled;
+/// otherwise the exit status (0 after --help or --version, 2 on a usage
+/// error, whose message has then been printed).
+int ParseCommandLine(int argc, char** argv, CliRequest& request);
+
+}  // namespace qvn::cli

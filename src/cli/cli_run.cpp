@@ -1,0 +1,142 @@
+#include "cli/cli_run.h"
+
+#include <iostream>
+#include <string>
+
+#include "cli/cli_status.h"
+#include "common/data_folder.h"
+#include "common/path.h"
+#include "common/platform.h"
+#include "common/text.h"
+#include "common/text_file.h"
+#include "linkcheck/file_list.h"
+#include "linkcheck/run.h"
+#include "reports/report_by_source.h"
+#include "reports/report_by_target.h"
+#include "reports/report_text.h"
+#include "ui/catalogue.h"
+
+namespace qvn::cli {
+namespace {
+
+constexpr int kTextDataFolderName = 310;
+
+int Fail(const std::string& message) {
+  std::cerr << "qvn: " << message << '\n';
+  return kExitBadInput;
+}
+
+std::string JoinFile(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == kSeparator) return folder + name;
+  return folder + kSeparator + name;
+}
+
+// The folder for result files, created and proven writable before the run
+// so that no result is lost at its end. "" after printing the problem.
+std::string PrepareOutputFolder(const CliRequest& request, const Catalogue& catalogue) {
+  std::string folder = request.output_dir;
+  if (folder.empty()) folder = DataFolderPath(catalogue.Get(kTextDataFolderName));
+  if (folder.empty()) {
+    Fail("the per-user data folder is unknown (HOME is not set); use --output-dir");
+    return {};
+  }
+  SystemError error;
+  if (!CreateFolders(folder, &error)) {
+    Fail("cannot create the output folder " + folder + ": " + error.description);
+    return {};
+  }
+  if (!CanWriteInFolder(folder, &error)) {
+    Fail("cannot write to the output folder " + folder + ": " + error.description);
+    return {};
+  }
+  return folder;
+}
+
+Selection MakeSelection(const CliRequest& request, const std::string& top) {
+  Selection selection;
+  selection.top_folder = top;
+  for (const auto& name : request.excluded_subfolders) {
+    // A name completed by the shell ends in a separator; the walk compares bare names.
+    std::string bare(TrimSpaces(name));
+    while (bare.size() > 1 && bare.back() == kSeparator) bare.pop_back();
+    selection.excluded_subfolders.push_back(bare);
+  }
+  selection.excluded_filepaths = SplitExclusionBox(request.excluded_paths);
+  selection.excluded_links = SplitExclusionBox(request.excluded_links);
+  selection.top_folder_only = request.top_folder_only;
+  selection.include_php = request.include_php;
+  return selection;
+}
+
+// Writes one result file; false after printing why it could not be written.
+bool WriteResult(const std::string& path, const std::string& text, const std::string& what) {
+  SystemError error;
+  if (WriteTextFile(path, text, &error)) {
+    std::cout << path << '\n';
+    return true;
+  }
+  Fail("unable to write " + what + " to " + path + ": " + error.description);
+  return false;
+}
+
+int RunCheckCommand(const CliRequest& request, const Selection& selection,
+                    const std::string& output) {
+  CliStatus status(StandardErrorIsTerminal());
+  CliStatus::InstallInterruptHandler();
+  const CheckResult result = RunCheck(selection, status);
+  status.Finish();
+  const auto& table = result.broken_links;
+  if (!table.empty()) {
+    const ReportContext context{selection.top_folder, result.stopped, request.show_repeated};
+    const long long repeated = CountRepeatedLinks(table);
+    if (!WriteResult(JoinFile(output, "links_to.txt"),
+                     FormatReportBySource(table, context, repeated), "the report") ||
+        !WriteResult(JoinFile(output, "links_from.txt"),
+                     FormatReportByTarget(table, context, repeated), "the report"))
+      return kExitBadInput;
+  }
+  std::cout << CheckOutcomeText(static_cast<long long>(table.size()), result.stopped) << '\n';
+  if (result.stopped) return kExitStopped;
+  return table.empty() ? kExitClean : kExitBrokenLinks;
+}
+
+int RunListCommand(const Selection& selection, const std::string& output) {
+  CliStatus status(StandardErrorIsTerminal());
+  CliStatus::InstallInterruptHandler();
+  const ListResult result = RunList(selection, status);
+  status.Finish();
+  if (!result.files.empty()) {
+    const std::string text = BuildFileList(selection.top_folder, result.files, result.stopped,
+                                           selection.top_folder_only);
+    if (!WriteResult(JoinFile(output, "files.txt"), text, "the list of files"))
+      return kExitBadInput;
+  }
+  std::cout << ListStatusText(result) << '\n';
+  return result.stopped ? kExitStopped : kExitClean;
+}
+
+}  // namespace
+
+int Execute(const CliRequest& request) {
+  Catalogue catalogue;
+  const std::string catalogue_path = ProgramFilePath("qvn.dat");
+  const int loaded = catalogue.Load(catalogue_path);
+  if (loaded <= 0) return Fail(CatalogueFailureText(loaded, catalogue_path));
+
+  std::string top = request.top_folder;
+  switch (ValidateTopFolder(top)) {
+    case TopFolderProblem::kEmpty:
+      return Fail(catalogue.Get(kTextNoTopFolder));
+    case TopFolderProblem::kNotAFolder:
+      return Fail(catalogue.Get(kTextTopFolderMissing) + " (" + top + ")");
+    case TopFolderProblem::kNone:
+      break;
+  }
+  const std::string output = PrepareOutputFolder(request, catalogue);
+  if (output.empty()) return kExitBadInput;
+  const Selection selection = MakeSelection(request, top);
+  return request.command == Command::kCheck ? RunCheckCommand(request, selection, output)
+                                            : RunListCommand(selection, output);
+}
+
+}  // namespace qvn::cli

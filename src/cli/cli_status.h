@@ -1,0 +1,37 @@
+#pragma once
+// Progress on the terminal and Ctrl-C for the command line.
+
+#include <chrono>
+#include <string>
+
+#include "linkcheck/status.h"
+
+namespace qvn::cli {
+
+class CliStatus : public Status {
+ public:
+  /// show_progress: keep one updating progress line on standard error.
+  explicit CliStatus(bool show_progress);
+
+  void PageStarted(long long number, std::string_view relative_path) override;
+  void FileListed(long long count) override;
+  /// True once Ctrl-C has been pressed.
+  bool ShouldStop() override;
+  /// Clears the progress line.
+  void Finish();
+
+  /// Makes the first Ctrl-C ask the run to stop; a second one ends the program.
+  static void InstallInterruptHandler();
+
+ private:
+  void Show(const std::string& text);
+
+  bool show_progress_;
+  bool shown_ = false;
+  std::chrono::steady_clock::time_point next_update_;
+};
+
+/// True when standard error is a terminal.
+bool StandardErrorIsTerminal();
+
+}  // namespace qvn::cli

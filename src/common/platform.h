@@ -1,0 +1,103 @@
+#pragma once
+// The few operating-system calls the core needs, behind one interface so the
+// rest of the core stays portable. Paths are UTF-8 texts (raw bytes kept).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvn {
+
+/// The platform's path separator ("/" on POSIX, "\" on Windows).
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+/// What a path names, following symbolic links. Dangling or looping links,
+/// FIFOs, sockets and devices are kOther; a missing path is kNone.
+enum class PathKind { kNone, kFile, kFolder, kOther };
+
+/// One entry of a folder listing, classified as PathKind (never kNone).
+struct FolderEntry {
+  std::string name;
+  PathKind kind = PathKind::kOther;
+};
+
+/// An error as the platform describes it.
+struct SystemError {
+  int code = 0;                    // errno or Windows error number; 0 = no error
+  bool permission_denied = false;  // access refused (the caller may treat it apart)
+  std::string description;         // the platform's own wording
+};
+
+/// Identity of a folder on disk, to notice symbolic-link loops.
+struct FolderId {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const FolderId&) const = default;
+};
+
+/// What path names (see PathKind).
+PathKind GetPathKind(const std::string& path);
+
+/// Lists a folder's entries (without "." and ".."), in no particular order.
+/// Returns false, with error set, when the folder cannot be opened or read.
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error);
+
+/// Size in bytes of a file, or nullopt (with error set) when it cannot be read.
+std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* error = nullptr);
+
+/// Identity of a folder, or nullopt when it cannot be read.
+std::optional<FolderId> GetFolderId(const std::string& path);
+
+/// Creates a folder and any missing parents. An existing folder is success.
+bool CreateFolders(const std::string& path, SystemError* error);
+
+/// Deletes a file; false (error set) when it could not be deleted.
+bool RemoveFile(const std::string& path, SystemError* error = nullptr);
+
+/// Reads a whole file as bytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error);
+
+/// Replaces path's contents with bytes: written to a temporary file in the
+/// same folder, then renamed over path, so a failure leaves the old file intact.
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
+
+/// True when a new file can be created in folder (tried, then removed).
+bool CanWriteInFolder(const std::string& folder, SystemError* error);
+
+/// The per-user folder for application data ($XDG_DATA_HOME, ~/.local/share;
+/// on Windows the roaming application-data folder); "" when unknown.
+std::string UserDataFolder();
+
+/// Folder of the running executable, ending in the separator; "" when unknown.
+std::string ProgramFolder();
+
+/// An input file read in blocks; never opens FIFOs or devices (the caller
+/// selects regular files only, and it is opened non-blocking as a guard).
+class InputFile {
+ public:
+  InputFile() = default;
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  /// Opens path for reading; false when it cannot be opened.
+  bool Open(const std::string& path);
+  /// Reads up to size bytes; returns the count, 0 at the end, -1 on error.
+  long long Read(char* buffer, std::size_t size);
+  void Close();
+
+ private:
+#ifdef _WIN32
+  void* handle_ = nullptr;
+#else
+  int fd_ = -1;
+#endif
+};
+
+}  // namespace qvn

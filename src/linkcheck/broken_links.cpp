@@ -1,0 +1,20 @@
+#include "linkcheck/broken_links.h"
+
+namespace qvn {
+
+void BrokenLinkTable::Add(std::string_view page, std::string target) {
+  if (pages_.empty() || pages_.back() != page) pages_.emplace_back(page);
+  entries_.push_back({pages_.size() - 1, std::move(target)});
+}
+
+void BrokenLinkTable::Append(BrokenLinkTable&& other) {
+  for (auto& entry : other.entries_) Add(other.pages_[entry.page], std::move(entry.target));
+  other.Clear();
+}
+
+void BrokenLinkTable::Clear() {
+  pages_.clear();
+  entries_.clear();
+}
+
+}  // namespace qvn

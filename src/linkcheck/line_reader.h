@@ -1,0 +1,35 @@
+#pragma once
+// Reads a page line by line in large blocks. A line ends at a carriage
+// return, a line feed, or both; empty lines are passed over.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/platform.h"
+
+namespace qvn {
+
+class LineReader {
+ public:
+  explicit LineReader(InputFile& file, std::size_t block_size = 1 << 18);
+
+  /// The next non-empty line, valid until the next call; false at the end of
+  /// the file or when reading fails (failed() then tells which).
+  bool Next(std::string_view& line);
+  bool failed() const { return failed_; }
+
+ private:
+  bool Refill();
+
+  InputFile& file_;
+  std::size_t capacity_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t begin_ = 0, end_ = 0;
+  std::string carry_;  // the start of a line that runs past the block
+  bool carry_given_ = false;
+  bool at_end_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace qvn

@@ -1,0 +1,44 @@
+#pragma once
+// From one line of a page to the path that its link names: one double-quoted
+// href (or, failing that, src) value per line, local links only.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvn {
+
+/// The raw value of the line's link: the line is trimmed of blanks and cut
+/// at a comment marker, then the first ' href="' is taken or, when there is
+/// none, the first ' src="' (letter case ignored); the value runs to the next
+/// double quote. nullopt when the line holds no such link.
+std::optional<std::string_view> FindLinkInLine(std::string_view line);
+
+/// The link's text: its bytes as UTF-8 when the whole line is valid UTF-8,
+/// otherwise read as Windows-1252.
+std::string LinkText(std::string_view line, std::string_view raw_link);
+
+/// True when the link names another scheme or site ("mailto:", "://",
+/// "javascript:", "news:" anywhere, letter case ignored).
+bool HasSkippedScheme(std::string_view link);
+
+/// True when a link (after the fragment and query cut) is not to be tested:
+/// empty, root-relative, or holding one of the excluded words (folded).
+bool IsSkippedLink(std::string_view link, const std::vector<std::string>& excluded_folded);
+
+/// Replaces the fixed escapes and turns either slash into the separator.
+std::string DecodeLink(std::string_view link);
+
+/// The link ready to resolve, or nullopt when it is not tested: scheme skip,
+/// cut at "#" and then at "?", skip test, decoding.
+std::optional<std::string> PrepareLink(std::string_view link,
+                                       const std::vector<std::string>& excluded_folded);
+
+/// Applies the link's leading "../" steps to the chain of folders from the
+/// top folder (first) to the page's folder (last) and forms the target path;
+/// nullopt when the steps climb above the top folder.
+std::optional<std::string> FormTarget(std::string_view decoded,
+                                      const std::vector<std::string>& chain);
+
+}  // namespace qvn

@@ -1,0 +1,117 @@
+#include "linkcheck/walk.h"
+
+#include <algorithm>
+
+#include "common/casefold.h"
+#include "common/path.h"
+#include "common/utf.h"
+
+namespace qvn {
+namespace {
+
+class FolderWalk {
+ public:
+  FolderWalk(const Selection& selection, Status& status, PageVisitor& visitor)
+      : selection_(selection), selector_(selection), status_(status), visitor_(visitor) {}
+
+  bool Run() {
+    if (const auto id = GetFolderId(selection_.top_folder)) ids_.push_back(*id);
+    Walk(selection_.top_folder);
+    return !stopped_;
+  }
+
+ private:
+  bool Stop() {
+    if (!stopped_) stopped_ = status_.ShouldStop();
+    return stopped_;
+  }
+
+  void Walk(const std::string& folder);
+  bool WalkFiles(const std::string& folder, const std::vector<FolderEntry>& entries);
+  void WalkSubfolders(const std::string& folder, const std::vector<FolderEntry>& entries);
+  bool IsSelected(const std::string& path, bool& size_failed) const;
+
+  const Selection& selection_;
+  PageSelector selector_;
+  Status& status_;
+  PageVisitor& visitor_;
+  FolderChain chain_;
+  std::vector<FolderId> ids_;
+  long long files_found_ = 0;
+  bool stopped_ = false;
+};
+
+void FolderWalk::Walk(const std::string& folder) {
+  std::string working = folder;
+  EnsureTrailingBackslash(working);
+  chain_.push_back(chain_.empty() ? folder : working);
+  std::vector<FolderEntry> entries;
+  if (ListFolder(working, entries, nullptr)) {
+    SortNamesForWalk(entries);
+    if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
+  }
+  chain_.pop_back();
+}
+
+bool FolderWalk::IsSelected(const std::string& path, bool& size_failed) const {
+  if (selector_.IsNotSelectedFileType(path) || selector_.IsExcludedFilepath(path)) return false;
+  const auto size = GetFileSize(path);
+  size_failed = !size.has_value();
+  return size.value_or(0) > 0;
+}
+
+// Returns false when the rest of the folder is to be skipped.
+bool FolderWalk::WalkFiles(const std::string& folder, const std::vector<FolderEntry>& entries) {
+  for (const auto& entry : entries) {
+    if (entry.kind != PathKind::kFile) continue;
+    if (Stop()) return false;
+    const std::string path = folder + entry.name;
+    bool size_failed = false;
+    const bool selected = IsSelected(path, size_failed);
+    // A file whose length cannot be read ends this folder's walk.
+    if (size_failed) return false;
+    if (!selected) continue;
+    visitor_.OnPage(path, ++files_found_, chain_);
+    if (Stop()) return false;
+  }
+  return true;
+}
+
+void FolderWalk::WalkSubfolders(const std::string& folder, const std::vector<FolderEntry>& entries) {
+  for (const auto& entry : entries) {
+    if (entry.kind != PathKind::kFolder) continue;
+    if (Stop()) return;
+    const std::string path = folder + entry.name;
+    if (selector_.IsExcludedSubfolder(path)) continue;
+    if (chain_.size() > kMaxLevelsBelowTop) continue;
+    const auto id = GetFolderId(path);
+    if (!id || std::find(ids_.begin(), ids_.end(), *id) != ids_.end()) continue;
+    ids_.push_back(*id);
+    Walk(path);
+    ids_.pop_back();
+    if (stopped_) return;
+  }
+}
+
+}  // namespace
+
+void SortNamesForWalk(std::vector<FolderEntry>& entries) {
+  std::vector<std::pair<std::string, FolderEntry>> keyed;
+  keyed.reserve(entries.size());
+  for (auto& entry : entries) keyed.emplace_back(UpperCaseLatin(entry.name), std::move(entry));
+  std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+    const int by_upper = CompareUtf16(a.first, b.first);
+    if (by_upper != 0) return by_upper < 0;
+    return CompareUtf16(a.second.name, b.second.name) < 0;
+  });
+  entries.clear();
+  for (auto& item : keyed) entries.push_back(std::move(item.second));
+}
+
+bool WalkFolders(const Selection& selection, Status& status, PageVisitor& visitor) {
+  FolderWalk walk(selection, status, visitor);
+  return walk.Run();
+}
+
+}  // namespace qvn
+

@@ -1,0 +1,38 @@
+#pragma once
+// The folder walk: each folder's pages in name order, then its subfolders,
+// depth first, skipping what the selection excludes.
+
+#include <string>
+#include <vector>
+
+#include "common/platform.h"
+#include "linkcheck/selection.h"
+#include "linkcheck/status.h"
+
+namespace qvn {
+
+/// Folders from the top folder (index 0) down to the page's folder, each
+/// ending in the separator: what "../" steps climb through.
+using FolderChain = std::vector<std::string>;
+
+/// Receives the selected pages in walk order.
+class PageVisitor {
+ public:
+  virtual ~PageVisitor() = default;
+  /// Page `number` (from 1) at full path `path`, lying in chain.back().
+  virtual void OnPage(const std::string& path, long long number, const FolderChain& chain) = 0;
+};
+
+/// Folders more than this many levels below the top folder are not entered.
+inline constexpr std::size_t kMaxLevelsBelowTop = 128;
+
+/// Orders names as the walk takes them: by their upper-case forms, then by
+/// their own character codes.
+void SortNamesForWalk(std::vector<FolderEntry>& entries);
+
+/// Walks selection.top_folder. Returns false when status asked to stop.
+/// Unreadable folders and files are skipped silently; symbolic links to
+/// folders are followed unless they lead back into the current chain.
+bool WalkFolders(const Selection& selection, Status& status, PageVisitor& visitor);
+
+}  // namespace qvn

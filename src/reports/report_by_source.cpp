@@ -1,0 +1,35 @@
+#include "reports/report_by_source.h"
+
+#include <string_view>
+#include <unordered_set>
+
+#include "common/path.h"
+#include "common/text_file.h"
+
+namespace qvn {
+
+std::string FormatReportBySource(const BrokenLinkTable& table, const ReportContext& context,
+                                 long long repeated) {
+  const std::size_t top_length = context.top_folder.size();
+  std::string out;
+  WriteReportHeader(out, context, table.size());
+  std::unordered_set<std::string_view> listed;
+  const std::string* last_source = nullptr;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (last_source == nullptr || table.Source(i) != *last_source) {
+      out += RelativePart(table.Source(i), top_length);
+      AppendLine(out, " \xE2\x80\x94>");
+      last_source = &table.Source(i);
+      listed.clear();
+    }
+    const std::string_view target = RelativePart(table.Target(i), top_length);
+    if (listed.insert(target).second || context.show_repeated) {
+      out += "     ";
+      AppendLine(out, target);
+    }
+  }
+  WriteRepeatedLinksLine(out, repeated);
+  return out;
+}
+
+}  // namespace qvn
