@@ -88,20 +88,18 @@ TEST(Catalogue, TextsAndTheirLimits) {
   test::TempDir dir;
   std::string umlauts;  // 1024 characters, 2048 bytes
   for (int k = 0; k < 1024; ++k) umlauts += "\xC3\xA4";
-  dir.Write("qvn.dat",
-            "\xEF\xBB\xBF# header\r\n"
-            "6\thttps://quorvane.example/\r\n"
-            "  27   excluded.  \t\r\n"
-            "28 ~\r\n"
-            "30 ~x\r\n"
-            "-32768 lowest\r\n"
-            "32767 highest\r\n"
-            "40 two  words\tinside\r\n"
-            "41 caf\xE9\r\n"  // Windows-1252 é
-            "42 " +
-                umlauts +
-                "\r\n"
-                "43 #not a comment");
+  std::string content = "\xEF\xBB\xBF# header\r\n";
+  content += "6\thttps://quorvane.example/\r\n";
+  content += "  27   excluded.  \t\r\n";
+  content += "28 ~\r\n";
+  content += "30 ~x\r\n";
+  content += "-32768 lowest\r\n";
+  content += "32767 highest\r\n";
+  content += "40 two  words\tinside\r\n";
+  content += "41 caf\xE9\r\n";  // Windows-1252 é
+  content += "42 " + umlauts + "\r\n";
+  content += "43 #not a comment";  // no line end
+  dir.Write("qvn.dat", content);
   Catalogue catalogue;
   ASSERT_EQ(catalogue.Load(dir.path() + "qvn.dat"), 10);
   struct Case {

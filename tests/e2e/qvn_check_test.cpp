@@ -1,0 +1,159 @@
+// End-to-end: the qvn program on small sites, result files compared byte for byte.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "support/run_command.h"
+#include "support/temp_dir.h"
+
+namespace qvn {
+namespace {
+
+using test::CrLf;
+using test::RunQvn;
+using test::TempDir;
+
+const std::string kSamples = std::string(QVN_SOURCE_DIR) + "/examples";
+const std::string kExpected = std::string(QVN_SOURCE_DIR) + "/tests/e2e/expected/";
+
+TEST(QvnCheck, SampleSiteMatchesTheExpectedReports) {
+  TempDir out;
+  const auto run = RunQvn({"check", "site", "--output-dir", out.path()}, kSamples);
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  EXPECT_EQ(run.out, out.path() + "links_to.txt\n" + out.path() + "links_from.txt\n" +
+                         "There are 7 broken local links.\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(out.Read("links_to.txt"), out.Read(kExpected + "sample_links_to.txt"));
+  EXPECT_EQ(out.Read("links_from.txt"), out.Read(kExpected + "sample_links_from.txt"));
+}
+
+TEST(QvnCheck, OutcomesAndExitStatus) {
+  TempDir site, out;
+  site.Write("index.htm", "<a href=\"about.htm\">\r\n<img src=\"logo.gif\">\r\n");
+  site.Write("about.htm", "<a href=\"index.htm\">\r\n");
+  site.Write("logo.gif", "");
+  auto run = RunQvn({"check", site.path(), "--output-dir", out.path()});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, "Congratulations!  There are no broken local links.\n");
+  EXPECT_FALSE(out.Exists("links_to.txt"));
+  EXPECT_FALSE(out.Exists("links_from.txt"));
+
+  site.Write("about.htm", "<a href=\"index.htm\">\r\n<a href=\"Index.htm\">\r\n");
+  run = RunQvn({"check", site.path(), "--output-dir", out.path()});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_TRUE(run.out.ends_with("\nThere is only one broken local link.\n")) << run.out;
+  EXPECT_EQ(out.Read("links_to.txt"),
+            CrLf({"Top folder is", site.path(), "", "There is one broken link:", "",
+                  "about.htm \xE2\x80\x94>", "     Index.htm"}));
+}
+
+TEST(QvnCheck, OptionsReachTheRun) {
+  TempDir site, out;
+  site.Write("index.htm", "<a href=\"a.htm\">\r\n<a href=\"a.htm\">\r\n<a href=\"old/x.htm\">\r\n");
+  site.Write("page.php", "<a href=\"php-target.htm\">\r\n");
+  site.Write("images/i.htm", "<a href=\"gone.gif\">\r\n");
+  site.Write("Archive/old.htm", "<a href=\"gone.htm\">\r\n");
+  const auto run = RunQvn({"check", site.path(), "--output-dir", out.path(),
+                           "--exclude-subfolder", "images/", "--exclude-paths", " ARCHIVE , backup",
+                           "--exclude-links", "old", "--show-repeated", "--php"});
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  EXPECT_EQ(out.Read("links_to.txt"),
+            CrLf({"Top folder is", site.path(), "", "There are 3 broken links:", "",
+                  "index.htm \xE2\x80\x94>", "     a.htm", "     a.htm",
+                  "page.php \xE2\x80\x94>", "     php-target.htm", "",
+                  "There is one repeated-in-file broken link."}));
+  const auto top_only =
+      RunQvn({"check", site.path(), "--output-dir", out.path(), "--top-folder-only"});
+  EXPECT_EQ(top_only.out.substr(top_only.out.rfind('\n', top_only.out.size() - 2) + 1),
+            "There are 3 broken local links.\n");
+}
+
+TEST(QvnCheck, RelativeTopFolderAndDefaultOutputFolder) {
+  TempDir work, data;
+  work.Write("web/p.htm", "<a href=\"gone.htm\">\r\n");
+  const auto run = RunQvn({"check", "  web  "}, work.path(), {"XDG_DATA_HOME=" + data.path()});
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  const std::string report = data.path() + "Quorvane/links_to.txt";
+  EXPECT_TRUE(run.out.starts_with(report + "\n")) << run.out;
+  EXPECT_EQ(data.Read(report), CrLf({"Top folder is", "web/", "", "There is one broken link:", "",
+                                     "p.htm \xE2\x80\x94>", "     gone.htm"}));
+}
+
+TEST(QvnCheck, BadInputIsRefusedWithNothingWritten) {
+  TempDir site, out;
+  site.Write("p.htm", "<a href=\"gone.htm\">\r\n");
+  site.Write("file", "x");
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"check"}, "top folder"},
+      {{"check", "   "}, "top folder"},
+      {{"check", site.path() + "missing"}, "missing"},
+      {{"check", site.path() + "file"}, "file"},
+      {{"check", site.path(), "--no-such-option"}, "no-such-option"},
+      {{"check", site.path(), "--output-dir"}, "output-dir"},
+      {{"check", site.path(), "--output-dir", site.path() + "file/sub"}, "file/sub"},
+      {{"frobnicate", site.path()}, "subcommand"},
+      {{}, "subcommand"},
+  };
+  for (auto& c : cases) {
+    if (c.args.size() > 1 && c.args.back() == site.path()) {
+      c.args.push_back("--output-dir");
+      c.args.push_back(out.path());
+    }
+    const auto run = RunQvn(c.args);
+    EXPECT_EQ(run.exit_code, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_FALSE(out.Exists("links_to.txt"));
+}
+
+TEST(QvnCheck, HelpAndVersion) {
+  auto run = RunQvn({"--help"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_NE(run.out.find("check"), std::string::npos);
+  run = RunQvn({"check", "--help"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_NE(run.out.find("--exclude-links"), std::string::npos);
+  run = RunQvn({"--version"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_NE(run.out.find("qvn"), std::string::npos);
+}
+
+TEST(QvnCheck, InterruptStopsAndKeepsWhatWasFound) {
+  TempDir site, out;
+  site.Write("a.htm", "<a href=\"gone.htm\">\r\n");
+  std::string lines;
+  for (int i = 0; i < 20000; ++i) lines += "<li><a href=\"../a.htm\">a</a></li>\r\n";
+  for (int i = 0; i < 300; ++i) site.Write("p/" + std::to_string(i) + ".htm", lines);
+
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    freopen("/dev/null", "w", stdout);
+    execl(QVN_BINARY, "qvn", "check", site.path().c_str(), "--output-dir", out.path().c_str(),
+          nullptr);
+    _exit(127);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  kill(pid, SIGINT);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 1) GTEST_SKIP() << "the run finished before the interrupt";
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  EXPECT_EQ(out.Read("links_to.txt"),
+            CrLf({"Link checking was stopped, so this list is incomplete.", "", "Top folder is",
+                  site.path(), "", "There is one broken link:", "", "a.htm \xE2\x80\x94>",
+                  "     gone.htm"}));
+  EXPECT_TRUE(out.Read("links_from.txt").starts_with("Link checking was stopped"));
+}
+
+}  // namespace
+}  // namespace qvn
