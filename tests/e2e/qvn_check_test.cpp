@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -112,6 +113,35 @@ TEST(QvnCheck, BadInputIsRefusedWithNothingWritten) {
     EXPECT_EQ(run.out, "");
   }
   EXPECT_FALSE(out.Exists("links_to.txt"));
+}
+
+TEST(QvnCheck, HomeDataFolderAndInstalledLayout) {
+  TempDir site, home, prefix;
+  site.Write("p.htm", "<a href=\"gone.htm\">\r\n");
+  // An installed qvn finds its catalogue in ../share/quorvane.
+  prefix.Write("bin/qvn", prefix.Read(QVN_BINARY));
+  ASSERT_EQ(chmod((prefix.path() + "bin/qvn").c_str(), 0755), 0);
+  prefix.Write("share/quorvane/qvn.dat", prefix.Read(std::string(QVN_SOURCE_DIR) + "/data/qvn.dat"));
+  const auto run = test::RunCommand(prefix.path() + "bin/qvn", {"check", site.path()}, "",
+                                    {"XDG_DATA_HOME=", "HOME=" + home.path()});
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  EXPECT_TRUE(home.Exists(".local/share/Quorvane/links_to.txt"));
+}
+
+TEST(QvnCheck, RawFileNamesAndUnwritableReports) {
+  TempDir site, out;
+  site.Write("caf\xE9.htm", "<a href=\"na\xEFve.htm\">\r\n");
+  auto run = RunQvn({"check", site.path(), "--output-dir", out.path()});
+  EXPECT_EQ(run.exit_code, 1);
+  // The page's name is not UTF-8 and is written as it is; its line is Windows-1252.
+  EXPECT_EQ(out.Read("links_to.txt"),
+            CrLf({"Top folder is", site.path(), "", "There is one broken link:", "",
+                  "caf\xE9.htm \xE2\x80\x94>", "     na\xC3\xAFve.htm"}));
+  TempDir blocked;
+  blocked.Write("links_from.txt/blocker", "x");
+  run = RunQvn({"check", site.path(), "--output-dir", blocked.path()});
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_NE(run.err.find(blocked.path() + "links_from.txt"), std::string::npos) << run.err;
 }
 
 TEST(QvnCheck, HelpAndVersion) {

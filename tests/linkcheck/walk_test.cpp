@@ -129,10 +129,13 @@ TEST(Walk, FoldersDeeperThanTheLimitAreSkipped) {
   EXPECT_EQ(std::count(files.back().begin(), files.back().end(), '/'), 128);
 }
 
-TEST(Walk, NamesThatAreNotUtf8AreWalked) {
+TEST(Walk, NamesThatAreNotUtf8OrStartWithADotAreWalked) {
   TempDir site;
   site.Write("caf\xE9.htm", "x");
-  EXPECT_EQ(List(SelectionFor(site)), (std::vector<std::string>{"caf\xE9.htm"}));
+  site.Write(".hidden.htm", "x");
+  site.Write(".git/x.htm", "x");
+  EXPECT_EQ(List(SelectionFor(site)),
+            (std::vector<std::string>{".hidden.htm", "caf\xE9.htm", ".git/x.htm"}));
 }
 
 TEST(Walk, UnreadableFolderIsSkippedSilently) {
