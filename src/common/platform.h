@@ -25,6 +25,7 @@ enum class PathKind { kNone, kFile, kFolder, kOther };
 struct FolderEntry {
   std::string name;
   PathKind kind = PathKind::kOther;
+  std::optional<std::uint64_t> size;  ///< for files: the length, when it could be read
 };
 
 /// An error as the platform describes it.

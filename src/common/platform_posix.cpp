@@ -58,16 +58,21 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, Sy
   while (const dirent* entry = readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-    PathKind kind = PathKind::kOther;
-    if (entry->d_type == DT_REG) {
-      kind = PathKind::kFile;
-    } else if (entry->d_type == DT_DIR) {
-      kind = PathKind::kFolder;
-    } else if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+    FolderEntry item{name, PathKind::kOther, std::nullopt};
+    if (entry->d_type == DT_DIR) {
+      item.kind = PathKind::kFolder;
+    } else if (entry->d_type == DT_REG || entry->d_type == DT_LNK ||
+               entry->d_type == DT_UNKNOWN) {
+      // Relative to the open folder: much cheaper than a full path lookup.
       struct stat st;
-      if (fstatat(dir_fd, name, &st, 0) == 0) kind = KindOf(st);
+      if (fstatat(dir_fd, name, &st, 0) == 0) {
+        item.kind = KindOf(st);
+        if (item.kind == PathKind::kFile) item.size = static_cast<std::uint64_t>(st.st_size);
+      } else if (entry->d_type == DT_REG) {
+        item.kind = PathKind::kFile;  // there, but its length cannot be read
+      }
     }
-    entries.push_back({name, kind});
+    entries.push_back(std::move(item));
     errno = 0;
   }
   const int read_error = errno;

@@ -19,35 +19,43 @@ bool NeedsDotResolution(std::string_view path) {
 
 }  // namespace
 
-LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links) {
+LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache)
+    : cache_(cache) {
   for (const auto& item : excluded_links) excluded_folded_.push_back(LowerCaseLatin(item));
+}
+
+bool LinkChecker::Exists(std::string_view path) {
+  const std::uint64_t hash = HashPath(path);
+  if (const auto known = known_.Find(hash, path)) return *known;
+  const bool exists = cache_.Exists(hash, path);
+  known_.Insert(hash, path, exists);
+  return exists;
 }
 
 bool LinkChecker::TargetExists(const std::string& target) {
   if (EndsInNonFileComponent(target)) return false;
-  std::string key = NeedsDotResolution(target) ? ResolveDotSegments(target) : target;
-  const auto hit = exists_.find(key);
-  if (hit != exists_.end()) return hit->second;
-  const bool exists = DoesFileExist(key);
-  exists_.emplace(std::move(key), exists);
-  return exists;
+  if (!NeedsDotResolution(target)) return Exists(target);
+  resolved_ = ResolveDotSegments(target);
+  return Exists(resolved_);
 }
 
 void LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
-                                   BrokenLinkTable& table, Status& status) {
+                                   std::vector<std::string>& broken,
+                                   const std::atomic<bool>* cancel) {
   InputFile file;
   if (!file.Open(page)) return;
   LineReader reader(file);
   std::string_view line;
+  long long lines = 0;
   while (reader.Next(line)) {
+    // A cheap check now and then keeps a stop prompt even inside a huge page.
+    if (cancel != nullptr && (++lines & 1023) == 0 && cancel->load(std::memory_order_relaxed))
+      return;
     const auto raw = FindLinkInLine(line);
     if (!raw) continue;
-    const auto link = PrepareLink(LinkText(line, *raw), excluded_folded_);
-    if (!link) continue;
-    auto target = FormTarget(*link, chain);
-    if (!target || TargetExists(*target)) continue;
-    table.Add(page, std::move(*target));
-    status.BrokenLinksFound(static_cast<long long>(table.size()));
+    if (!PrepareLink(LinkText(line, *raw, decoded_line_), excluded_folded_, link_)) continue;
+    if (!FormTarget(link_, chain, target_) || TargetExists(target_)) continue;
+    broken.push_back(target_);
   }
 }
 

@@ -1,34 +1,40 @@
 #pragma once
-// Reads pages and records the links whose targets do not exist.
+// Reads one page and finds the links whose targets do not exist.
 
+#include <atomic>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "linkcheck/broken_links.h"
-#include "linkcheck/status.h"
+#include "linkcheck/existence_cache.h"
 
 namespace qvn {
 
+/// One per thread: it keeps scratch texts between links. The cache is shared.
 class LinkChecker {
  public:
   /// excluded_links: the link-exclusion words as the user typed them.
-  explicit LinkChecker(const std::vector<std::string>& excluded_links);
+  LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache);
 
-  /// Reads page line by line and appends each broken link to table, telling
-  /// status the new count. chain runs from the top folder to the page's
-  /// folder. A page that cannot be opened or read further is left silently.
+  /// Reads page line by line and appends the target of each broken link to
+  /// broken, in line order. chain runs from the top folder to the page's
+  /// folder. A page that cannot be opened or read further is left silently;
+  /// reading also ends early once *cancel is set.
   void CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
-                        BrokenLinkTable& table, Status& status);
+                        std::vector<std::string>& broken,
+                        const std::atomic<bool>* cancel = nullptr);
 
   /// True when target names an existing file: "." and ".." inside it are
   /// resolved first, and a target ending in a separator, "." or ".." is never
-  /// a file. Answers are kept for the life of this checker (one run).
+  /// a file.
   bool TargetExists(const std::string& target);
 
  private:
+  bool Exists(std::string_view path);
+
   std::vector<std::string> excluded_folded_;
-  std::unordered_map<std::string, bool> exists_;
+  ExistenceCache& cache_;
+  PathTable known_;  // this thread's answers, asked without a lock
+  std::string decoded_line_, link_, target_, resolved_;
 };
 
 }  // namespace qvn

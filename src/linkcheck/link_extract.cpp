@@ -54,18 +54,17 @@ std::optional<std::string_view> FindLinkInLine(std::string_view line) {
   return t.substr(value, quote - value);
 }
 
-std::string LinkText(std::string_view line, std::string_view raw_link) {
-  if (IsAscii(raw_link) || IsValidUtf8(line)) return std::string(raw_link);
-  return Windows1252ToUtf8(raw_link);
+std::string_view LinkText(std::string_view line, std::string_view raw_link, std::string& scratch) {
+  if (IsAscii(raw_link) || IsValidUtf8(line)) return raw_link;
+  scratch = Windows1252ToUtf8(raw_link);
+  return scratch;
 }
 
 bool HasSkippedScheme(std::string_view link) {
+  // Every marker holds a colon, and no other character folds to one.
+  if (link.find(':') == std::string_view::npos) return false;
   static constexpr std::array<std::string_view, 4> kMarkers = {"mailto:", "://", "javascript:",
                                                                "news:"};
-  if (IsAscii(link)) {
-    return std::any_of(kMarkers.begin(), kMarkers.end(),
-                       [&](std::string_view m) { return FoldedContains(link, m); });
-  }
   const std::string folded = LowerCaseLatin(link);
   return std::any_of(kMarkers.begin(), kMarkers.end(),
                      [&](std::string_view m) { return folded.find(m) != std::string::npos; });
@@ -79,46 +78,51 @@ bool IsSkippedLink(std::string_view link, const std::vector<std::string>& exclud
                      [&](const std::string& item) { return folded.find(item) != std::string::npos; });
 }
 
-std::string DecodeLink(std::string_view link) {
-  std::string text(link);
-  if (text.find_first_of("&%/\\") == std::string::npos) return text;
-  ReplaceAll(text, "&amp;", "&");
-  ReplaceAll(text, "%20", " ");
-  ReplaceAll(text, "%27", "'");
-  ReplaceAll(text, "%28", "(");
-  ReplaceAll(text, "%29", ")");
+void DecodeLink(std::string& text) {
+  const bool has_escapes = text.find_first_of("&%") != std::string::npos;
+  if (has_escapes) {
+    ReplaceAll(text, "&amp;", "&");
+    ReplaceAll(text, "%20", " ");
+    ReplaceAll(text, "%27", "'");
+    ReplaceAll(text, "%28", "(");
+    ReplaceAll(text, "%29", ")");
+  }
   // Both slashes become the separator, so a link resolves the same everywhere.
-  std::replace(text.begin(), text.end(), '/', kSeparator);
-  std::replace(text.begin(), text.end(), '\\', kSeparator);
-  ReplaceAll(text, "%C3%A7", "\xC3\xA7");      // ç
-  ReplaceAll(text, "%C3%B1", "\xC3\xB1");      // ñ
-  ReplaceAll(text, "%C3%AD", "\xC3\xAD");      // í
-  ReplaceAll(text, "%C3%B3", "\xC3\xB3");      // ó
-  ReplaceAll(text, "%E2%80%93", "\xE2\x80\x93");  // en dash
-  return text;
+  for (char& c : text) {
+    if (c == '/' || c == '\\') c = kSeparator;
+  }
+  if (has_escapes) {
+    ReplaceAll(text, "%C3%A7", "\xC3\xA7");         // ç
+    ReplaceAll(text, "%C3%B1", "\xC3\xB1");         // ñ
+    ReplaceAll(text, "%C3%AD", "\xC3\xAD");         // í
+    ReplaceAll(text, "%C3%B3", "\xC3\xB3");         // ó
+    ReplaceAll(text, "%E2%80%93", "\xE2\x80\x93");  // en dash
+  }
 }
 
-std::optional<std::string> PrepareLink(std::string_view link,
-                                       const std::vector<std::string>& excluded_folded) {
-  if (HasSkippedScheme(link)) return std::nullopt;
+bool PrepareLink(std::string_view link, const std::vector<std::string>& excluded_folded,
+                 std::string& out) {
+  if (HasSkippedScheme(link)) return false;
   link = link.substr(0, link.find('#'));
   link = link.substr(0, link.find('?'));
-  if (IsSkippedLink(link, excluded_folded)) return std::nullopt;
-  return DecodeLink(link);
+  if (IsSkippedLink(link, excluded_folded)) return false;
+  out.assign(link);
+  DecodeLink(out);
+  return true;
 }
 
-std::optional<std::string> FormTarget(std::string_view decoded,
-                                      const std::vector<std::string>& chain) {
+bool FormTarget(std::string_view decoded, const std::vector<std::string>& chain,
+                std::string& target) {
   constexpr std::string_view kParent = kSeparator == '/' ? "../" : "..\\";
   std::size_t steps = 0;
   while (decoded.starts_with(kParent)) {
     ++steps;
     decoded.remove_prefix(kParent.size());
   }
-  if (steps >= chain.size()) return std::nullopt;
-  std::string target = chain[chain.size() - 1 - steps];
-  target += decoded;
-  return target;
+  if (steps >= chain.size()) return false;
+  target.assign(chain[chain.size() - 1 - steps]);
+  target.append(decoded);
+  return true;
 }
 
 }  // namespace qvn

@@ -16,8 +16,8 @@ namespace qvn {
 std::optional<std::string_view> FindLinkInLine(std::string_view line);
 
 /// The link's text: its bytes as UTF-8 when the whole line is valid UTF-8,
-/// otherwise read as Windows-1252.
-std::string LinkText(std::string_view line, std::string_view raw_link);
+/// otherwise read as Windows-1252 (then converted into scratch).
+std::string_view LinkText(std::string_view line, std::string_view raw_link, std::string& scratch);
 
 /// True when the link names another scheme or site ("mailto:", "://",
 /// "javascript:", "news:" anywhere, letter case ignored).
@@ -27,18 +27,18 @@ bool HasSkippedScheme(std::string_view link);
 /// empty, root-relative, or holding one of the excluded words (folded).
 bool IsSkippedLink(std::string_view link, const std::vector<std::string>& excluded_folded);
 
-/// Replaces the fixed escapes and turns either slash into the separator.
-std::string DecodeLink(std::string_view link);
+/// Replaces the fixed escapes in text and turns either slash into the separator.
+void DecodeLink(std::string& text);
 
-/// The link ready to resolve, or nullopt when it is not tested: scheme skip,
-/// cut at "#" and then at "?", skip test, decoding.
-std::optional<std::string> PrepareLink(std::string_view link,
-                                       const std::vector<std::string>& excluded_folded);
+/// Makes `out` the link ready to resolve: scheme skip, cut at "#" and then at
+/// "?", skip test, decoding. False when the link is not to be tested.
+bool PrepareLink(std::string_view link, const std::vector<std::string>& excluded_folded,
+                 std::string& out);
 
 /// Applies the link's leading "../" steps to the chain of folders from the
-/// top folder (first) to the page's folder (last) and forms the target path;
-/// nullopt when the steps climb above the top folder.
-std::optional<std::string> FormTarget(std::string_view decoded,
-                                      const std::vector<std::string>& chain);
+/// top folder (first) to the page's folder (last) and makes `target` the
+/// path to test; false when the steps climb above the top folder.
+bool FormTarget(std::string_view decoded, const std::vector<std::string>& chain,
+                std::string& target);
 
 }  // namespace qvn

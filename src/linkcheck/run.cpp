@@ -2,7 +2,7 @@
 
 #include "common/path.h"
 #include "common/text.h"
-#include "linkcheck/link_checker.h"
+#include "linkcheck/page_pipeline.h"
 #include "linkcheck/walk.h"
 
 namespace qvn {
@@ -10,20 +10,31 @@ namespace {
 
 class CheckVisitor : public PageVisitor {
  public:
-  CheckVisitor(const Selection& selection, Status& status, CheckResult& result)
-      : checker_(selection.excluded_links),
+  CheckVisitor(const Selection& selection, Status& status, CheckResult& result, unsigned workers)
+      : pipeline_(selection.excluded_links, workers, status,
+                  [this](const std::string& path, long long number,
+                         std::vector<std::string>& broken) { Commit(path, number, broken); }),
         status_(status),
         result_(result),
         top_length_(selection.top_folder.size()) {}
 
-  void OnPage(const std::string& path, long long number, const FolderChain& chain) override {
-    status_.PageStarted(number, RelativePart(path, top_length_));
-    result_.pages_read = number;
-    checker_.CheckLinksInFile(path, chain, result_.broken_links, status_);
+  void OnPage(const std::string& path, long long number,
+              const std::shared_ptr<const FolderChain>& chain) override {
+    pipeline_.Submit(path, number, chain);
   }
+  void Finish() { pipeline_.Finish(); }
 
  private:
-  LinkChecker checker_;
+  void Commit(const std::string& path, long long number, std::vector<std::string>& broken) {
+    status_.PageStarted(number, RelativePart(path, top_length_));
+    result_.pages_read = number;
+    for (auto& target : broken) {
+      result_.broken_links.Add(path, std::move(target));
+      status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));
+    }
+  }
+
+  PagePipeline pipeline_;
   Status& status_;
   CheckResult& result_;
   std::size_t top_length_;
@@ -34,7 +45,8 @@ class ListVisitor : public PageVisitor {
   ListVisitor(const Selection& selection, Status& status, ListResult& result)
       : status_(status), result_(result), top_length_(selection.top_folder.size()) {}
 
-  void OnPage(const std::string& path, long long number, const FolderChain&) override {
+  void OnPage(const std::string& path, long long number,
+              const std::shared_ptr<const FolderChain>&) override {
     result_.files.emplace_back(RelativePart(path, top_length_));
     status_.FileListed(number);
   }
@@ -61,10 +73,13 @@ std::vector<std::string> SplitExclusionBox(std::string_view box) {
   return items;
 }
 
-CheckResult RunCheck(const Selection& selection, Status& status) {
+CheckResult RunCheck(const Selection& selection, Status& status, unsigned workers) {
   CheckResult result;
-  CheckVisitor visitor(selection, status, result);
-  result.stopped = !WalkFolders(selection, status, visitor);
+  StickyStatus sticky(status);
+  CheckVisitor visitor(selection, sticky, result, workers);
+  WalkFolders(selection, sticky, visitor);
+  visitor.Finish();
+  result.stopped = sticky.stopped();
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "linkcheck/broken_links.h"
+#include "linkcheck/page_pipeline.h"
 #include "linkcheck/selection.h"
 #include "linkcheck/status.h"
 
@@ -33,8 +34,11 @@ struct CheckResult {
   bool stopped = false;
 };
 
-/// Walks selection.top_folder (already validated) and checks every page.
-CheckResult RunCheck(const Selection& selection, Status& status);
+/// Walks selection.top_folder (already validated) and checks every page,
+/// reading pages on `workers` threads (0: on the calling thread). Results and
+/// every call to status come in walk order on the calling thread.
+CheckResult RunCheck(const Selection& selection, Status& status,
+                     unsigned workers = DefaultPageWorkers());
 
 struct ListResult {
   std::vector<std::string> files;  ///< paths relative to the top folder, in walk order

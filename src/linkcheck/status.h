@@ -26,6 +26,27 @@ class Status {
   virtual bool ShouldStop() { return false; }
 };
 
+/// Passes everything on to another Status, but once that has asked to stop,
+/// answers "stop" without asking again, so all parts of a run agree.
+class StickyStatus : public Status {
+ public:
+  explicit StickyStatus(Status& inner) : inner_(inner) {}
+  void PageStarted(long long number, std::string_view relative_path) override {
+    inner_.PageStarted(number, relative_path);
+  }
+  void BrokenLinksFound(long long count) override { inner_.BrokenLinksFound(count); }
+  void FileListed(long long count) override { inner_.FileListed(count); }
+  bool ShouldStop() override {
+    if (!stopped_) stopped_ = inner_.ShouldStop();
+    return stopped_;
+  }
+  bool stopped() const { return stopped_; }
+
+ private:
+  Status& inner_;
+  bool stopped_ = false;
+};
+
 /// '#12  news/page.htm': the progress text shown while a page is read.
 std::string ScanningText(long long number, std::string_view relative_path);
 

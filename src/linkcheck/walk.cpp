@@ -29,13 +29,13 @@ class FolderWalk {
   void Walk(const std::string& folder);
   bool WalkFiles(const std::string& folder, const std::vector<FolderEntry>& entries);
   void WalkSubfolders(const std::string& folder, const std::vector<FolderEntry>& entries);
-  bool IsSelected(const std::string& path, bool& size_failed) const;
+  bool IsSelected(const std::string& path, const FolderEntry& entry, bool& size_failed) const;
 
   const Selection& selection_;
   PageSelector selector_;
   Status& status_;
   PageVisitor& visitor_;
-  FolderChain chain_;
+  std::shared_ptr<const FolderChain> chain_ = std::make_shared<FolderChain>();
   std::vector<FolderId> ids_;
   long long files_found_ = 0;
   bool stopped_ = false;
@@ -44,20 +44,23 @@ class FolderWalk {
 void FolderWalk::Walk(const std::string& folder) {
   std::string working = folder;
   EnsureTrailingBackslash(working);
-  chain_.push_back(chain_.empty() ? folder : working);
+  const auto parent = chain_;
+  auto chain = std::make_shared<FolderChain>(*parent);
+  chain->push_back(parent->empty() ? folder : working);
+  chain_ = std::move(chain);
   std::vector<FolderEntry> entries;
   if (ListFolder(working, entries, nullptr)) {
     SortNamesForWalk(entries);
     if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
   }
-  chain_.pop_back();
+  chain_ = parent;
 }
 
-bool FolderWalk::IsSelected(const std::string& path, bool& size_failed) const {
+bool FolderWalk::IsSelected(const std::string& path, const FolderEntry& entry,
+                            bool& size_failed) const {
   if (selector_.IsNotSelectedFileType(path) || selector_.IsExcludedFilepath(path)) return false;
-  const auto size = GetFileSize(path);
-  size_failed = !size.has_value();
-  return size.value_or(0) > 0;
+  size_failed = !entry.size.has_value();
+  return entry.size.value_or(0) > 0;
 }
 
 // Returns false when the rest of the folder is to be skipped.
@@ -67,7 +70,7 @@ bool FolderWalk::WalkFiles(const std::string& folder, const std::vector<FolderEn
     if (Stop()) return false;
     const std::string path = folder + entry.name;
     bool size_failed = false;
-    const bool selected = IsSelected(path, size_failed);
+    const bool selected = IsSelected(path, entry, size_failed);
     // A file whose length cannot be read ends this folder's walk.
     if (size_failed) return false;
     if (!selected) continue;
@@ -83,7 +86,7 @@ void FolderWalk::WalkSubfolders(const std::string& folder, const std::vector<Fol
     if (Stop()) return;
     const std::string path = folder + entry.name;
     if (selector_.IsExcludedSubfolder(path)) continue;
-    if (chain_.size() > kMaxLevelsBelowTop) continue;
+    if (chain_->size() > kMaxLevelsBelowTop) continue;
     const auto id = GetFolderId(path);
     if (!id || std::find(ids_.begin(), ids_.end(), *id) != ids_.end()) continue;
     ids_.push_back(*id);

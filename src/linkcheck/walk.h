@@ -2,6 +2,7 @@
 // The folder walk: each folder's pages in name order, then its subfolders,
 // depth first, skipping what the selection excludes.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,10 @@ using FolderChain = std::vector<std::string>;
 class PageVisitor {
  public:
   virtual ~PageVisitor() = default;
-  /// Page `number` (from 1) at full path `path`, lying in chain.back().
-  virtual void OnPage(const std::string& path, long long number, const FolderChain& chain) = 0;
+  /// Page `number` (from 1) at full path `path`, lying in chain->back().
+  /// The chain is shared by the pages of one folder and may be kept.
+  virtual void OnPage(const std::string& path, long long number,
+                      const std::shared_ptr<const FolderChain>& chain) = 0;
 };
 
 /// Folders more than this many levels below the top folder are not entered.

@@ -110,11 +110,13 @@ TEST(LinkChecker, HostileContentDoesNotStall) {
 TEST(LinkChecker, TargetExistsIsCachedForTheRun) {
   TempDir site;
   site.Write("a.htm", "x");
-  LinkChecker checker({});
+  ExistenceCache cache;
+  LinkChecker checker({}, cache);
   EXPECT_TRUE(checker.TargetExists(site.path() + "a.htm"));
   ASSERT_EQ(unlink((site.path() + "a.htm").c_str()), 0);
   EXPECT_TRUE(checker.TargetExists(site.path() + "a.htm"));
-  EXPECT_FALSE(LinkChecker({}).TargetExists(site.path() + "a.htm"));
+  ExistenceCache next_run;
+  EXPECT_FALSE(LinkChecker({}, next_run).TargetExists(site.path() + "a.htm"));
 }
 
 TEST(LinkChecker, RelativeTopFolderStaysRelative) {

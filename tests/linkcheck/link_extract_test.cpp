@@ -12,6 +12,21 @@ std::string Found(std::string_view line) {
   return link ? std::string(*link) : kNone;
 }
 
+std::string Prepared(std::string_view link, const std::vector<std::string>& excluded = {}) {
+  std::string out;
+  return PrepareLink(link, excluded, out) ? out : kNone;
+}
+
+std::string Target(std::string_view link, const std::vector<std::string>& chain) {
+  std::string out;
+  return FormTarget(link, chain, out) ? out : kNone;
+}
+
+std::string Text(std::string_view line, std::string_view raw) {
+  std::string scratch;
+  return std::string(LinkText(line, raw, scratch));
+}
+
 TEST(FindLinkInLine, MarkersQuotesAndComments) {
   struct Case {
     const char* line;
@@ -56,10 +71,10 @@ TEST(FindLinkInLine, CommentMarkerMustPrecedeTheValueEnd) {
 }
 
 TEST(LinkText, DecodesByTheLinesEncoding) {
-  EXPECT_EQ(LinkText("<a href=\"caf\xC3\xA9.htm\">", "caf\xC3\xA9.htm"), "caf\xC3\xA9.htm");
-  EXPECT_EQ(LinkText("<a href=\"caf\xE9.htm\">", "caf\xE9.htm"), "caf\xC3\xA9.htm");
+  EXPECT_EQ(Text("<a href=\"caf\xC3\xA9.htm\">", "caf\xC3\xA9.htm"), "caf\xC3\xA9.htm");
+  EXPECT_EQ(Text("<a href=\"caf\xE9.htm\">", "caf\xE9.htm"), "caf\xC3\xA9.htm");
   // One invalid byte elsewhere makes the whole line Windows-1252.
-  EXPECT_EQ(LinkText("\xE9 <a href=\"caf\xC3\xA9.htm\">", "caf\xC3\xA9.htm"),
+  EXPECT_EQ(Text("\xE9 <a href=\"caf\xC3\xA9.htm\">", "caf\xC3\xA9.htm"),
             "caf\xC3\x83\xC2\xA9.htm");
 }
 
@@ -98,22 +113,18 @@ TEST(PrepareLink, SkipsCutsAndDecodes) {
       {"..\\up.htm", "../up.htm"},
       {"\\rooted.htm", "/rooted.htm"},
   };
-  const std::vector<std::string> no_exclusions;
-  for (const auto& c : cases) {
-    const auto got = PrepareLink(c.link, no_exclusions);
-    EXPECT_EQ(got ? *got : kNone, c.prepared) << c.link;
-  }
+  for (const auto& c : cases) EXPECT_EQ(Prepared(c.link), c.prepared) << c.link;
 }
 
 TEST(PrepareLink, ExcludedWords) {
   const std::vector<std::string> excluded = {"old", "\xC3\xA4rger"};
-  EXPECT_FALSE(PrepareLink("archive/OLD/a.htm", excluded));
-  EXPECT_FALSE(PrepareLink("bold.htm", excluded));
-  EXPECT_FALSE(PrepareLink("\xC3\x84RGER.htm", excluded));
-  EXPECT_TRUE(PrepareLink("new.htm", excluded));
+  EXPECT_EQ(Prepared("archive/OLD/a.htm", excluded), kNone);
+  EXPECT_EQ(Prepared("bold.htm", excluded), kNone);
+  EXPECT_EQ(Prepared("\xC3\x84RGER.htm", excluded), kNone);
+  EXPECT_EQ(Prepared("new.htm", excluded), "new.htm");
   // The fragment is cut before the words are looked for.
-  EXPECT_TRUE(PrepareLink("new.htm#old", excluded));
-  EXPECT_FALSE(PrepareLink("anything.htm", {""}));
+  EXPECT_EQ(Prepared("new.htm#old", excluded), "new.htm");
+  EXPECT_EQ(Prepared("anything.htm", {""}), kNone);
 }
 
 TEST(FormTarget, ParentStepsClimbTheChain) {
@@ -132,11 +143,8 @@ TEST(FormTarget, ParentStepsClimbTheChain) {
       {"..", "site/news/2019/.."},
       {"../", "site/news/"},
   };
-  for (const auto& c : cases) {
-    const auto got = FormTarget(c.link, chain);
-    EXPECT_EQ(got ? *got : kNone, c.target) << c.link;
-  }
-  EXPECT_FALSE(FormTarget("../x.htm", {"site/"}));
+  for (const auto& c : cases) EXPECT_EQ(Target(c.link, chain), c.target) << c.link;
+  EXPECT_EQ(Target("../x.htm", {"site/"}), kNone);
 }
 
 }  // namespace

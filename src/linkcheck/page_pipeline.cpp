@@ -1,0 +1,121 @@
+#include "linkcheck/page_pipeline.h"
+
+#include <chrono>
+
+#include "linkcheck/link_checker.h"
+
+namespace qvn {
+namespace {
+
+// Pages read ahead of the oldest uncommitted one; bounds memory.
+constexpr std::size_t kWindow = 256;
+// How often a wait for a slow page lets the front end check for a stop.
+constexpr auto kPollInterval = std::chrono::milliseconds(15);
+
+}  // namespace
+
+struct PagePipeline::Task {
+  std::string path;
+  long long number = 0;
+  std::shared_ptr<const FolderChain> chain;
+  std::vector<std::string> broken;
+  bool done = false;
+};
+
+PagePipeline::PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers,
+                           Status& status, Commit commit)
+    : excluded_links_(excluded_links), status_(status), commit_(std::move(commit)) {
+  for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { WorkerLoop(); });
+}
+
+PagePipeline::~PagePipeline() {
+  cancel_ = true;
+  StopWorkers();
+}
+
+void PagePipeline::WorkerLoop() {
+  LinkChecker checker(excluded_links_, cache_);
+  while (true) {
+    Task* task = nullptr;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      work_ready_.wait(lock, [this] { return shutdown_ || !queue_.empty(); });
+      if (queue_.empty()) return;
+      task = queue_.front();
+      queue_.pop_front();
+    }
+    if (!cancel_) checker.CheckLinksInFile(task->path, *task->chain, task->broken, &cancel_);
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      task->done = true;
+    }
+    task_done_.notify_all();
+  }
+}
+
+void PagePipeline::Submit(std::string path, long long number,
+                          std::shared_ptr<const FolderChain> chain) {
+  auto task = std::make_unique<Task>();
+  task->path = std::move(path);
+  task->number = number;
+  task->chain = std::move(chain);
+  if (threads_.empty()) {
+    LinkChecker checker(excluded_links_, cache_);
+    checker.CheckLinksInFile(task->path, *task->chain, task->broken);
+    commit_(task->path, task->number, task->broken);
+    return;
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    queue_.push_back(task.get());
+    window_.push_back(std::move(task));
+  }
+  work_ready_.notify_one();
+  CommitDone();
+  while (window_.size() >= kWindow && !cancel_) WaitForOldest();
+}
+
+void PagePipeline::CommitDone() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  while (!window_.empty() && window_.front()->done && !cancel_) {
+    std::unique_ptr<Task> task = std::move(window_.front());
+    window_.pop_front();
+    lock.unlock();
+    commit_(task->path, task->number, task->broken);
+    lock.lock();
+  }
+}
+
+void PagePipeline::WaitForOldest() {
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    task_done_.wait_for(lock, kPollInterval, [this] { return window_.front()->done; });
+  }
+  CommitDone();
+  if (!window_.empty() && status_.ShouldStop()) cancel_ = true;
+}
+
+void PagePipeline::Finish() {
+  if (status_.ShouldStop()) cancel_ = true;
+  while (!window_.empty() && !cancel_) WaitForOldest();
+  StopWorkers();
+  window_.clear();
+}
+
+void PagePipeline::StopWorkers() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    shutdown_ = true;
+    if (cancel_) queue_.clear();
+  }
+  work_ready_.notify_all();
+  for (auto& thread : threads_) thread.join();
+  threads_.clear();
+}
+
+unsigned DefaultPageWorkers() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : cores;
+}
+
+}  // namespace qvn

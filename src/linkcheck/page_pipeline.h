@@ -1,0 +1,67 @@
+#pragma once
+// Reads pages on a few worker threads while the walk goes on, and hands each
+// page's broken links back on the walking thread in walk order, so results do
+// not depend on which thread finished first.
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "linkcheck/existence_cache.h"
+#include "linkcheck/status.h"
+#include "linkcheck/walk.h"
+
+namespace qvn {
+
+class PagePipeline {
+ public:
+  /// Receives a page's results: its path, number and broken-link targets.
+  using Commit =
+      std::function<void(const std::string& path, long long number, std::vector<std::string>& broken)>;
+
+  /// workers 0 reads each page at once on the calling thread. status is
+  /// polled while waiting for a slow page; once it asks to stop, no more
+  /// pages are committed.
+  PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers, Status& status,
+               Commit commit);
+  ~PagePipeline();
+  PagePipeline(const PagePipeline&) = delete;
+  PagePipeline& operator=(const PagePipeline&) = delete;
+
+  /// Queues a page and commits those that are done (in order).
+  void Submit(std::string path, long long number, std::shared_ptr<const FolderChain> chain);
+
+  /// Commits every queued page, or, once a stop was asked for, drops the pages
+  /// not yet committed so that the results end with a whole page.
+  void Finish();
+
+ private:
+  struct Task;
+  void WorkerLoop();
+  void CommitDone();
+  void WaitForOldest();
+  void StopWorkers();
+
+  std::vector<std::string> excluded_links_;
+  Status& status_;
+  Commit commit_;
+  ExistenceCache cache_;
+  std::mutex mutex_;
+  std::condition_variable work_ready_, task_done_;
+  std::deque<Task*> queue_;                   // waiting for a worker
+  std::deque<std::unique_ptr<Task>> window_;  // submitted, not yet committed
+  bool shutdown_ = false;
+  std::atomic<bool> cancel_{false};
+  std::vector<std::thread> threads_;
+};
+
+/// Worker threads for reading pages on this machine.
+unsigned DefaultPageWorkers();
+
+}  // namespace qvn
