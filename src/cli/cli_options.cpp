@@ -7,20 +7,29 @@ namespace {
 
 constexpr const char* kVersion = "qvn 0.1.0";
 
-void AddSelectionOptions(CLI::App& command, CliRequest& request) {
-  command.add_option("top", request.top_folder, "Top folder of the site")->option_text("TOP");
+// The values of one subcommand's options, and whether each was given.
+struct Bound {
+  std::string top, paths, links;
+  CLI::Option *top_option = nullptr, *paths_option = nullptr, *links_option = nullptr;
+};
+
+void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound) {
+  bound.top_option = command.add_option("top", bound.top, "Top folder of the site");
+  bound.top_option->option_text("TOP");
   command
       .add_option("--exclude-subfolder", request.excluded_subfolders,
                   "Skip this subfolder of the top folder (repeat for more)")
       ->option_text("NAME")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  command.add_option("--exclude-paths", request.excluded_paths,
-                     "Skip files whose path contains one of these comma-separated words")
-      ->option_text("LIST");
-  command.add_option("--exclude-links", request.excluded_links,
-                     "Do not test links that contain one of these comma-separated words")
-      ->option_text("LIST");
+  bound.paths_option =
+      command.add_option("--exclude-paths", bound.paths,
+                         "Skip files whose path contains one of these comma-separated words");
+  bound.paths_option->option_text("LIST");
+  bound.links_option =
+      command.add_option("--exclude-links", bound.links,
+                         "Do not test links that contain one of these comma-separated words");
+  bound.links_option->option_text("LIST");
   command.add_flag("--top-folder-only", request.top_folder_only,
                    "Read only the pages directly in the top folder");
   command.add_flag("--show-repeated", request.show_repeated,
@@ -29,6 +38,17 @@ void AddSelectionOptions(CLI::App& command, CliRequest& request) {
   command.add_option("--output-dir", request.output_dir,
                      "Write the reports or the file list here (default: the per-user data folder)")
       ->option_text("DIR");
+  command
+      .add_option("--settings", request.settings_file,
+                  "Take the top folder, exclusions and options from this settings file (.usr); "
+                  "options given on the command line win")
+      ->option_text("FILE");
+}
+
+void TakeGiven(const Bound& bound, CliRequest& request) {
+  if (bound.top_option->count() > 0) request.top_folder = bound.top;
+  if (bound.paths_option->count() > 0) request.excluded_paths = bound.paths;
+  if (bound.links_option->count() > 0) request.excluded_links = bound.links;
 }
 
 }  // namespace
@@ -40,8 +60,9 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
   CLI::App* check = app.add_subcommand(
       "check", "Check every page for links to missing files; write links_to.txt and links_from.txt");
   CLI::App* list = app.add_subcommand("list", "List the pages a check would read; write files.txt");
-  AddSelectionOptions(*check, request);
-  AddSelectionOptions(*list, request);
+  Bound check_bound, list_bound;
+  AddSelectionOptions(*check, request, check_bound);
+  AddSelectionOptions(*list, request, list_bound);
   app.footer(
       "Exit status: 0 no broken link (or list done), 1 broken links found, 2 bad input,\n"
       "130 stopped with Ctrl-C.");
@@ -54,6 +75,7 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
     return 2;
   }
   request.command = check->parsed() ? Command::kCheck : Command::kList;
+  TakeGiven(request.command == Command::kCheck ? check_bound : list_bound, request);
   return -1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The qvn command line.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,16 +10,18 @@ namespace qvn::cli {
 enum class Command { kNone, kCheck, kList };
 
 /// What the user asked for on the command line.
+/// Options not given stay empty, so that a settings file can supply them.
 struct CliRequest {
   Command command = Command::kNone;
-  std::string top_folder;
-  std::vector<std::string> excluded_subfolders;
-  std::string excluded_paths;  ///< the text of the filepath exclusion box
-  std::string excluded_links;  ///< the text of the link exclusion box
+  std::optional<std::string> top_folder;
+  std::vector<std::string> excluded_subfolders;  ///< empty = not given
+  std::optional<std::string> excluded_paths;     ///< the text of the filepath exclusion box
+  std::optional<std::string> excluded_links;     ///< the text of the link exclusion box
   bool top_folder_only = false;
   bool show_repeated = false;
   bool include_php = false;
-  std::string output_dir;  ///< "" = the per-user data folder
+  std::string output_dir;     ///< "" = the per-user data folder
+  std::string settings_file;  ///< "" = none
 };
 
 /// Parses argv. Returns -1 when the run is to go ahead with request filled;

@@ -14,6 +14,7 @@
 #include "reports/report_by_source.h"
 #include "reports/report_by_target.h"
 #include "reports/report_text.h"
+#include "settings/settings_file.h"
 #include "ui/catalogue.h"
 
 namespace qvn::cli {
@@ -52,6 +53,36 @@ std::string PrepareOutputFolder(const CliRequest& request, const Catalogue& cata
   return folder;
 }
 
+// The settings file's values where the command line gave none. Returns false
+// after printing why the file could not be read at all.
+bool ApplySettingsFile(CliRequest& request) {
+  Settings settings;
+  SystemError error;
+  const int read = ReadSettingsFile(request.settings_file, settings, &error);
+  if (read < 0) {
+    Fail("cannot read the settings file " + request.settings_file + ": " + error.description);
+    return false;
+  }
+  if (read < kSettingsFields)
+    std::cerr << "qvn: the settings file " << request.settings_file << " could be read only up to "
+              << read << " of its " << kSettingsFields << " fields; the rest was not applied\n";
+  // As the desktop program loads it: a top folder that is gone is dropped, and
+  // with it the subfolders chosen under it.
+  const std::string top(TrimSpaces(settings.top_folder));
+  const bool top_usable = read >= 1 && IsExistingFolder(top);
+  if (!request.top_folder && read >= 1) request.top_folder = top_usable ? top : std::string();
+  if (request.excluded_subfolders.empty() && read >= 2 && top_usable)
+    SplitLines(settings.excluded_subfolders, request.excluded_subfolders, CaseMode::kLower, true);
+  if (request.excluded_subfolders.size() == 1 && request.excluded_subfolders[0].empty())
+    request.excluded_subfolders.clear();
+  if (!request.excluded_paths && read >= 3) request.excluded_paths = settings.excluded_filepaths;
+  if (!request.excluded_links && read >= 4) request.excluded_links = settings.excluded_links;
+  request.top_folder_only |= read >= 5 && settings.top_folder_only == 1;
+  request.show_repeated |= read >= 6 && settings.show_repeated == 1;
+  request.include_php |= read >= 7 && settings.include_php == 1;
+  return true;
+}
+
 Selection MakeSelection(const CliRequest& request, const std::string& top) {
   Selection selection;
   selection.top_folder = top;
@@ -61,8 +92,8 @@ Selection MakeSelection(const CliRequest& request, const std::string& top) {
     while (bare.size() > 1 && bare.back() == kSeparator) bare.pop_back();
     selection.excluded_subfolders.push_back(bare);
   }
-  selection.excluded_filepaths = SplitExclusionBox(request.excluded_paths);
-  selection.excluded_links = SplitExclusionBox(request.excluded_links);
+  selection.excluded_filepaths = SplitExclusionBox(request.excluded_paths.value_or(""));
+  selection.excluded_links = SplitExclusionBox(request.excluded_links.value_or(""));
   selection.top_folder_only = request.top_folder_only;
   selection.include_php = request.include_php;
   return selection;
@@ -117,13 +148,14 @@ int RunListCommand(const Selection& selection, const std::string& output) {
 
 }  // namespace
 
-int Execute(const CliRequest& request) {
+int Execute(CliRequest request) {
+  if (!request.settings_file.empty() && !ApplySettingsFile(request)) return kExitBadInput;
   Catalogue catalogue;
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
   if (loaded <= 0) return Fail(CatalogueFailureText(loaded, catalogue_path));
 
-  std::string top = request.top_folder;
+  std::string top = request.top_folder.value_or("");
   switch (ValidateTopFolder(top)) {
     case TopFolderProblem::kEmpty:
       return Fail(catalogue.Get(kTextNoTopFolder));

@@ -13,6 +13,6 @@ inline constexpr int kExitStopped = 130;
 
 /// Runs the request; prints results on standard output and problems on
 /// standard error; returns the exit status.
-int Execute(const CliRequest& request);
+int Execute(CliRequest request);
 
 }  // namespace qvn::cli

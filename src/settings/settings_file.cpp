@@ -1,0 +1,146 @@
+#include "settings/settings_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "common/text.h"
+#include "common/text_file.h"
+
+namespace qvn {
+namespace {
+
+void AppendText(std::string& out, const std::string& field) {
+  out += '"';
+  out += field;
+  out += "\"\r\n";
+}
+
+void AppendNumber(std::string& out, int value) {
+  out += ' ';
+  out += std::to_string(value);
+  out += " \r\n";
+}
+
+// Reads fields the way they were written: blanks (line breaks included)
+// before a field are skipped, and so is the separator after it.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view text) : text_(text) {}
+
+  bool Text(std::string& out) {
+    SkipBlanks();
+    if (pos_ >= text_.size()) return false;
+    if (text_[pos_] != '"') {  // an unquoted text runs to a comma or a line end
+      const std::size_t end = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
+      out = std::string(TrimSpaces(text_.substr(pos_, end - pos_)));
+      pos_ = end;
+      SkipSeparator();
+      return true;
+    }
+    const std::size_t close = text_.find('"', pos_ + 1);
+    if (close == std::string_view::npos) return false;
+    out = std::string(text_.substr(pos_ + 1, close - pos_ - 1));
+    pos_ = close + 1;
+    SkipSeparator();
+    return true;
+  }
+
+  bool Number(int& out) {
+    SkipBlanks();
+    const std::size_t end = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
+    const std::string_view token = TrimBlanks(text_.substr(pos_, end - pos_));
+    int value = 0;
+    const auto [rest, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (token.empty() || error != std::errc() || rest != token.data() + token.size()) return false;
+    if (value != 0 && value != 1) return false;
+    out = value;
+    pos_ = end;
+    SkipSeparator();
+    return true;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+  }
+  void SkipSeparator() {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == ',') {
+      ++pos_;
+    } else if (text_.substr(pos_).starts_with("\r\n")) {
+      pos_ += 2;
+    } else if (pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n')) {
+      ++pos_;
+    }
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::string FormatSettings(const Settings& settings) {
+  std::string out;
+  AppendText(out, settings.top_folder);
+  AppendText(out, settings.excluded_subfolders);
+  AppendText(out, settings.excluded_filepaths);
+  AppendText(out, settings.excluded_links);
+  AppendNumber(out, settings.top_folder_only);
+  AppendNumber(out, settings.show_repeated);
+  AppendNumber(out, settings.include_php);
+  return out;
+}
+
+std::string FieldWithDoubleQuote(const Settings& settings) {
+  const std::pair<const std::string*, const char*> fields[] = {
+      {&settings.top_folder, "top folder"},
+      {&settings.excluded_subfolders, "excluded top subfolders"},
+      {&settings.excluded_filepaths, "filepath exclusions"},
+      {&settings.excluded_links, "link exclusions"}};
+  for (const auto& [text, name] : fields)
+    if (text->find('"') != std::string::npos) return name;
+  return {};
+}
+
+int ParseSettings(std::string_view text, Settings& settings) {
+  FieldReader reader(text);
+  std::string* texts[] = {&settings.top_folder, &settings.excluded_subfolders,
+                          &settings.excluded_filepaths, &settings.excluded_links};
+  constexpr char kOtherSlash = kSeparator == '/' ? '\\' : '/';
+  int read = 0;
+  for (std::string* field : texts) {
+    std::string value;
+    if (!reader.Text(value)) return read;
+    if (field == &settings.excluded_subfolders)
+      std::replace(value.begin(), value.end(), kOtherSlash, kSeparator);
+    *field = std::move(value);
+    ++read;
+  }
+  for (int* field : {&settings.top_folder_only, &settings.show_repeated, &settings.include_php}) {
+    if (!reader.Number(*field)) return read;
+    ++read;
+  }
+  return read;
+}
+
+bool WriteSettingsFile(const std::string& path, const Settings& settings, SystemError* error) {
+  const std::string field = FieldWithDoubleQuote(settings);
+  if (!field.empty()) {
+    if (error != nullptr)
+      *error = {-1, false,
+                "The text of the " + field +
+                    " holds a double quote (\"), which a settings file cannot store. Nothing "
+                    "was saved."};
+    return false;
+  }
+  return WriteTextFile(path, FormatSettings(settings), error);
+}
+
+int ReadSettingsFile(const std::string& path, Settings& settings, SystemError* error) {
+  std::string text;
+  if (!ReadTextFile(path, text, error)) return -1;
+  return ParseSettings(text, settings);
+}
+
+}  // namespace qvn

@@ -1,0 +1,52 @@
+#pragma once
+// Settings files (*.usr): the top folder, the three exclusion lists and the
+// three options, as seven fields. A text field is written between double
+// quotes (line breaks allowed inside), a number as " N ", each followed by
+// CR LF. There is no escape for a double quote, so a text holding one cannot
+// be stored.
+
+#include <string>
+#include <string_view>
+
+#include "common/platform.h"
+
+namespace qvn {
+
+struct Settings {
+  std::string top_folder;
+  std::string excluded_subfolders;  ///< names, one per line (CR LF between them)
+  std::string excluded_filepaths;   ///< the comma list as typed
+  std::string excluded_links;       ///< the comma list as typed
+  int top_folder_only = 0;          ///< 0 unticked, 1 ticked
+  int show_repeated = 0;
+  int include_php = 0;
+};
+
+/// Number of fields of a complete settings file.
+inline constexpr int kSettingsFields = 7;
+
+/// The file's text (UTF-8 in memory).
+std::string FormatSettings(const Settings& settings);
+
+/// The name of the first text field that holds a double quote, such as
+/// "link exclusions"; "" when every field can be stored.
+std::string FieldWithDoubleQuote(const Settings& settings);
+
+/// Reads the fields in order into settings and returns how many were read
+/// (0 to 7). Reading ends at the first field that is missing or malformed (a
+/// number field holding text, a number outside 0 and 1, an unclosed quote);
+/// the fields from there on are left as they were. In the subfolder names
+/// either slash becomes the platform's separator, so files move between
+/// platforms.
+int ParseSettings(std::string_view text, Settings& settings);
+
+/// Writes a settings file (through a temporary file: a failed save leaves
+/// the old file intact). Refuses, writing nothing, when a text holds a double
+/// quote: then error->code is -1 and the description names the field.
+bool WriteSettingsFile(const std::string& path, const Settings& settings, SystemError* error);
+
+/// Reads a settings file as far as it can; returns the number of fields read
+/// (-1 when the file cannot be read at all, with error set).
+int ReadSettingsFile(const std::string& path, Settings& settings, SystemError* error);
+
+}  // namespace qvn
