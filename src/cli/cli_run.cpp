@@ -113,7 +113,6 @@ bool WriteResult(const std::string& path, const std::string& text, const std::st
 int RunCheckCommand(const CliRequest& request, const Selection& selection,
                     const std::string& output) {
   CliStatus status(StandardErrorIsTerminal());
-  CliStatus::InstallInterruptHandler();
   const CheckResult result = RunCheck(selection, status);
   status.Finish();
   const auto& table = result.broken_links;
@@ -133,7 +132,6 @@ int RunCheckCommand(const CliRequest& request, const Selection& selection,
 
 int RunListCommand(const Selection& selection, const std::string& output) {
   CliStatus status(StandardErrorIsTerminal());
-  CliStatus::InstallInterruptHandler();
   const ListResult result = RunList(selection, status);
   status.Finish();
   if (!result.files.empty()) {
@@ -149,6 +147,7 @@ int RunListCommand(const Selection& selection, const std::string& output) {
 }  // namespace
 
 int Execute(CliRequest request) {
+  CliStatus::InstallInterruptHandler();
   if (!request.settings_file.empty() && !ApplySettingsFile(request)) return kExitBadInput;
   Catalogue catalogue;
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
