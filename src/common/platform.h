@@ -17,8 +17,8 @@ inline constexpr char kSeparator = '\\';
 inline constexpr char kSeparator = '/';
 #endif
 
-/// What a path names, following symbolic links. Dangling or looping links,
-/// FIFOs, sockets and devices are kOther; a missing path is kNone.
+/// What a path names, following symbolic links. FIFOs, sockets, devices and
+/// (in listings) dangling or looping links are kOther; a missing path is kNone.
 enum class PathKind { kNone, kFile, kFolder, kOther };
 
 /// One entry of a folder listing, classified as PathKind (never kNone).
@@ -42,12 +42,21 @@ struct FolderId {
   bool operator==(const FolderId&) const = default;
 };
 
-/// What path names (see PathKind).
+/// What path names (see PathKind); a dangling link is kNone.
 PathKind GetPathKind(const std::string& path);
+
+/// Chooses the files whose sizes a listing reads (where that costs a query).
+using SizeFilter = bool (*)(std::string_view name, const void* context);
 
 /// Lists a folder's entries (without "." and ".."), in no particular order.
 /// Returns false, with error set, when the folder cannot be opened or read.
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error);
+/// Sizes are read for every file, or, with a filter, for the files it
+/// accepts (others may have none).
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for = nullptr, const void* context = nullptr);
+
+/// A SizeFilter that wants no sizes.
+inline bool NoSizes(std::string_view, const void*) { return false; }
 
 /// Size in bytes of a file, or nullopt (with error set) when it cannot be read.
 std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* error = nullptr);

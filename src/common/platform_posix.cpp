@@ -38,15 +38,12 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 PathKind GetPathKind(const std::string& path) {
   if (path.empty()) return PathKind::kNone;
   struct stat st;
-  if (stat(path.c_str(), &st) != 0) {
-    // A link that dangles or loops is there, but is neither file nor folder.
-    struct stat lst;
-    return lstat(path.c_str(), &lst) == 0 ? PathKind::kOther : PathKind::kNone;
-  }
+  if (stat(path.c_str(), &st) != 0) return PathKind::kNone;
   return KindOf(st);
 }
 
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error) {
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for, const void* context) {
   entries.clear();
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (dir == nullptr) {
@@ -61,6 +58,8 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, Sy
     FolderEntry item{name, PathKind::kOther, std::nullopt};
     if (entry->d_type == DT_DIR) {
       item.kind = PathKind::kFolder;
+    } else if (entry->d_type == DT_REG && sizes_for != nullptr && !sizes_for(name, context)) {
+      item.kind = PathKind::kFile;
     } else if (entry->d_type == DT_REG || entry->d_type == DT_LNK ||
                entry->d_type == DT_UNKNOWN) {
       // Relative to the open folder: much cheaper than a full path lookup.
@@ -211,19 +210,10 @@ InputFile::~InputFile() { Close(); }
 
 bool InputFile::Open(const std::string& path) {
   Close();
-  // Non-blocking so that a FIFO slipped in by a race cannot hang the run.
+  // Non-blocking, so that a FIFO slipped in after the folder was listed
+  // cannot hang the run (the walk hands over regular files only).
   fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd_ < 0) return false;
-  struct stat st;
-  if (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    Close();
-    errno = EINVAL;
-    return false;
-  }
-#ifdef POSIX_FADV_SEQUENTIAL
-  posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-  return true;
+  return fd_ >= 0;
 }
 
 long long InputFile::Read(char* buffer, std::size_t size) {

@@ -1,7 +1,11 @@
 #pragma once
-// Which link targets exist, asked of the file system once per distinct path
-// during a run and shared by the threads that read pages.
+// Which link targets exist, shared by the threads that read pages. A folder
+// that targets point into is listed once, and a target found in its listing
+// needs no query of its own; a name the listing lacks is asked of the file
+// system directly (it may still be there on a file system that ignores
+// letter case). Every answer is kept for the life of the cache (one run).
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -11,16 +15,28 @@ namespace qvn {
 
 class ExistenceCache {
  public:
+  /// The names in one folder (true for files); read-only once made.
+  struct Listing {
+    bool readable = false;
+    PathTable names;
+    /// Whether the listing answers for name, and if so, whether it is a file.
+    std::optional<bool> Knows(std::string_view name) const;
+  };
+
   ExistenceCache();
   ~ExistenceCache();
   ExistenceCache(const ExistenceCache&) = delete;
   ExistenceCache& operator=(const ExistenceCache&) = delete;
 
-  /// True when path names an existing file; the first answer for a path is
-  /// kept for the life of the cache (one run). Safe from several threads.
-  bool Exists(std::string_view path) { return Exists(HashPath(path), path); }
-  /// As above, for a path whose HashPath is already known.
-  bool Exists(std::uint64_t hash, std::string_view path);
+  /// True when path (with "." and ".." already resolved) names an existing
+  /// file. Safe from several threads.
+  bool Exists(std::string_view path);
+
+  /// The listing of folder (ending in the separator), made on first use;
+  /// it lives as long as the cache.
+  const Listing& FolderListing(std::string_view folder);
+  /// Asks the file system whether path names a file (answers are kept).
+  bool AskFileSystem(std::string_view path);
 
  private:
   struct Shard;

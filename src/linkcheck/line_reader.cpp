@@ -25,7 +25,8 @@ bool LineReader::Refill() {
     failed_ = true;
     return false;
   }
-  if (got == 0) at_end_ = true;
+  // A regular file reads short only at its end: no need to ask once more.
+  if (static_cast<std::size_t>(got) < capacity_) at_end_ = true;
   end_ = static_cast<std::size_t>(got);
   return true;
 }
@@ -52,14 +53,12 @@ bool LineReader::Next(std::string_view& line) {
       return true;
     }
     carry_.append(begin, end);
-    if (!Refill()) {
-      if (failed_) return false;
-      if (carry_.empty()) return false;
+    if (!Refill() || end_ == 0) {
+      if (failed_ || carry_.empty()) return false;
       line = carry_;
       carry_given_ = true;
       return true;
     }
-    if (at_end_ && carry_.empty()) return false;
   }
 }
 

@@ -25,11 +25,20 @@ LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links, Existen
 }
 
 bool LinkChecker::Exists(std::string_view path) {
-  const std::uint64_t hash = HashPath(path);
-  if (const auto known = known_.Find(hash, path)) return *known;
-  const bool exists = cache_.Exists(hash, path);
-  known_.Insert(hash, path, exists);
-  return exists;
+  const std::size_t cut = path.rfind(kSeparator);
+  if (cut == std::string_view::npos) return cache_.Exists(path);
+  const std::string_view folder = path.substr(0, cut + 1);
+  const std::uint64_t hash = HashPath(folder);
+  const ExistenceCache::Listing* listing = nullptr;
+  if (const auto index = folder_index_.Find(hash, folder)) {
+    listing = listings_[*index];
+  } else {
+    listing = &cache_.FolderListing(folder);
+    folder_index_.Insert(hash, folder, static_cast<std::uint32_t>(listings_.size()));
+    listings_.push_back(listing);
+  }
+  if (const auto known = listing->Knows(path.substr(cut + 1))) return *known;
+  return cache_.AskFileSystem(path);
 }
 
 bool LinkChecker::TargetExists(const std::string& target) {

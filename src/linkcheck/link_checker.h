@@ -33,7 +33,9 @@ class LinkChecker {
 
   std::vector<std::string> excluded_folded_;
   ExistenceCache& cache_;
-  PathTable known_;  // this thread's answers, asked without a lock
+  // This thread's way to the folder listings, asked without a lock.
+  PathTable folder_index_;
+  std::vector<const ExistenceCache::Listing*> listings_;
   std::string decoded_line_, link_, target_, resolved_;
 };
 

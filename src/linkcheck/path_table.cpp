@@ -42,17 +42,17 @@ std::size_t PathTable::Probe(std::uint64_t hash, std::string_view key) const {
   }
 }
 
-std::optional<bool> PathTable::Find(std::uint64_t hash, std::string_view key) const {
+std::optional<std::uint32_t> PathTable::Find(std::uint64_t hash, std::string_view key) const {
   const Slot& slot = slots_[Probe(hash, key)];
   if (!slot.used) return std::nullopt;
   return slot.value;
 }
 
-void PathTable::Insert(std::uint64_t hash, std::string_view key, bool value) {
+void PathTable::Insert(std::uint64_t hash, std::string_view key, std::uint32_t value) {
   if ((used_ + 1) * 4 > slots_.size() * 3) Grow();
   Slot& slot = slots_[Probe(hash, key)];
   slot = {hash, static_cast<std::uint32_t>(arena_.size()), static_cast<std::uint32_t>(key.size()),
-          true, value};
+          value, true};
   arena_.append(key);
   ++used_;
 }

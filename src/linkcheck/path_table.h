@@ -1,6 +1,7 @@
 #pragma once
-// A compact hash table from paths to yes/no answers: the keys live in one
-// character arena, so a lookup touches one slot and, on a hash match, the key.
+// A compact hash table from paths (or names) to small numbers: the keys live
+// in one character arena, so a lookup touches one slot and, on a hash match,
+// the key.
 
 #include <cstdint>
 #include <optional>
@@ -16,10 +17,10 @@ std::uint64_t HashPath(std::string_view text);
 class PathTable {
  public:
   PathTable();
-  /// The answer stored for key (whose HashPath is hash), if any.
-  std::optional<bool> Find(std::uint64_t hash, std::string_view key) const;
-  /// Stores an answer for a key that is not in the table yet.
-  void Insert(std::uint64_t hash, std::string_view key, bool value);
+  /// The value stored for key (whose HashPath is hash), if any.
+  std::optional<std::uint32_t> Find(std::uint64_t hash, std::string_view key) const;
+  /// Stores a value for a key that is not in the table yet.
+  void Insert(std::uint64_t hash, std::string_view key, std::uint32_t value);
   std::size_t size() const { return used_; }
 
  private:
@@ -27,8 +28,8 @@ class PathTable {
     std::uint64_t hash = 0;
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
+    std::uint32_t value = 0;
     bool used = false;
-    bool value = false;
   };
   std::size_t Probe(std::uint64_t hash, std::string_view key) const;
   void Grow();

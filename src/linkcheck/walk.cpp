@@ -49,7 +49,11 @@ void FolderWalk::Walk(const std::string& folder) {
   chain->push_back(parent->empty() ? folder : working);
   chain_ = std::move(chain);
   std::vector<FolderEntry> entries;
-  if (ListFolder(working, entries, nullptr)) {
+  // Only the lengths of pages are wanted (an empty page is skipped).
+  const SizeFilter pages_only = [](std::string_view name, const void* selector) {
+    return !static_cast<const PageSelector*>(selector)->IsNotSelectedFileType(name);
+  };
+  if (ListFolder(working, entries, nullptr, pages_only, &selector_)) {
     SortNamesForWalk(entries);
     if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
   }
