@@ -28,6 +28,7 @@ bool LineReader::Refill() {
   // A regular file reads short only at its end: no need to ask once more.
   if (static_cast<std::size_t>(got) < capacity_) at_end_ = true;
   end_ = static_cast<std::size_t>(got);
+  bytes_read_ += end_;
   return true;
 }
 

@@ -2,6 +2,7 @@
 // Reads a page line by line in large blocks. A line ends at a carriage
 // return, a line feed, or both; empty lines are passed over.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +19,8 @@ class LineReader {
   /// the file or when reading fails (failed() then tells which).
   bool Next(std::string_view& line);
   bool failed() const { return failed_; }
+  /// True once the file has been read to its end and held no byte at all.
+  bool empty_file() const { return at_end_ && !failed_ && bytes_read_ == 0; }
 
  private:
   bool Refill();
@@ -30,6 +33,7 @@ class LineReader {
   bool carry_given_ = false;
   bool at_end_ = false;
   bool failed_ = false;
+  std::uint64_t bytes_read_ = 0;
 };
 
 }  // namespace qvn

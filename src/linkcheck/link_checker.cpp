@@ -48,24 +48,25 @@ bool LinkChecker::TargetExists(const std::string& target) {
   return Exists(resolved_);
 }
 
-void LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
+bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                                    std::vector<std::string>& broken,
                                    const std::atomic<bool>* cancel) {
   InputFile file;
-  if (!file.Open(page)) return;
+  if (!file.Open(page)) return true;
   LineReader reader(file);
   std::string_view line;
   long long lines = 0;
   while (reader.Next(line)) {
     // A cheap check now and then keeps a stop prompt even inside a huge page.
     if (cancel != nullptr && (++lines & 1023) == 0 && cancel->load(std::memory_order_relaxed))
-      return;
+      return true;
     const auto raw = FindLinkInLine(line);
     if (!raw) continue;
     if (!PrepareLink(LinkText(line, *raw, decoded_line_), excluded_folded_, link_)) continue;
     if (!FormTarget(link_, chain, target_) || TargetExists(target_)) continue;
     broken.push_back(target_);
   }
+  return !reader.empty_file();
 }
 
 }  // namespace qvn

@@ -18,8 +18,9 @@ class LinkChecker {
   /// Reads page line by line and appends the target of each broken link to
   /// broken, in line order. chain runs from the top folder to the page's
   /// folder. A page that cannot be opened or read further is left silently;
-  /// reading also ends early once *cancel is set.
-  void CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
+  /// reading also ends early once *cancel is set. Returns false when the page
+  /// turned out to be empty.
+  bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                         std::vector<std::string>& broken,
                         const std::atomic<bool>* cancel = nullptr);
 

@@ -1,5 +1,6 @@
 #include "linkcheck/page_pipeline.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "linkcheck/link_checker.h"
@@ -8,7 +9,9 @@ namespace qvn {
 namespace {
 
 // Pages read ahead of the oldest uncommitted one; bounds memory.
-constexpr std::size_t kWindow = 256;
+constexpr std::size_t kWindow = 512;
+// Pages a worker takes at once: fewer hand-overs between threads.
+constexpr std::size_t kBatch = 8;
 // How often a wait for a slow page lets the front end check for a stop.
 constexpr auto kPollInterval = std::chrono::milliseconds(15);
 
@@ -16,9 +19,9 @@ constexpr auto kPollInterval = std::chrono::milliseconds(15);
 
 struct PagePipeline::Task {
   std::string path;
-  long long number = 0;
   std::shared_ptr<const FolderChain> chain;
   std::vector<std::string> broken;
+  bool has_content = true;
   bool done = false;
 };
 
@@ -35,42 +38,52 @@ PagePipeline::~PagePipeline() {
 
 void PagePipeline::WorkerLoop() {
   LinkChecker checker(excluded_links_, cache_);
+  std::vector<Task*> batch;
   while (true) {
-    Task* task = nullptr;
+    batch.clear();
     {
       std::unique_lock<std::mutex> lock(mutex_);
       work_ready_.wait(lock, [this] { return shutdown_ || !queue_.empty(); });
       if (queue_.empty()) return;
-      task = queue_.front();
-      queue_.pop_front();
+      // Taking a few pages at once; leave some for the other workers.
+      const std::size_t take = std::clamp<std::size_t>(queue_.size() / 2, 1, kBatch);
+      for (std::size_t i = 0; i < take; ++i) {
+        batch.push_back(queue_.front());
+        queue_.pop_front();
+      }
     }
-    if (!cancel_) checker.CheckLinksInFile(task->path, *task->chain, task->broken, &cancel_);
+    for (Task* task : batch) {
+      if (!cancel_)
+        task->has_content =
+            checker.CheckLinksInFile(task->path, *task->chain, task->broken, &cancel_);
+    }
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      task->done = true;
+      for (Task* task : batch) task->done = true;
     }
     task_done_.notify_all();
   }
 }
 
-void PagePipeline::Submit(std::string path, long long number,
-                          std::shared_ptr<const FolderChain> chain) {
+void PagePipeline::Submit(std::string path, std::shared_ptr<const FolderChain> chain) {
   auto task = std::make_unique<Task>();
   task->path = std::move(path);
-  task->number = number;
   task->chain = std::move(chain);
   if (threads_.empty()) {
     LinkChecker checker(excluded_links_, cache_);
-    checker.CheckLinksInFile(task->path, *task->chain, task->broken);
-    commit_(task->path, task->number, task->broken);
+    task->has_content = checker.CheckLinksInFile(task->path, *task->chain, task->broken);
+    commit_(task->path, task->has_content, task->broken);
     return;
   }
+  bool was_empty = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);
+    was_empty = queue_.empty();
     queue_.push_back(task.get());
     window_.push_back(std::move(task));
   }
-  work_ready_.notify_one();
+  // Workers sleep only on an empty queue, so only that change needs a wake-up.
+  if (was_empty) work_ready_.notify_all();
   CommitDone();
   while (window_.size() >= kWindow && !cancel_) WaitForOldest();
 }
@@ -81,7 +94,9 @@ void PagePipeline::CommitDone() {
     std::unique_ptr<Task> task = std::move(window_.front());
     window_.pop_front();
     lock.unlock();
-    commit_(task->path, task->number, task->broken);
+    commit_(task->path, task->has_content, task->broken);
+    // Between two pages is where a stop takes effect.
+    if (status_.ShouldStop()) cancel_ = true;
     lock.lock();
   }
 }

@@ -21,9 +21,10 @@ namespace qvn {
 
 class PagePipeline {
  public:
-  /// Receives a page's results: its path, number and broken-link targets.
-  using Commit =
-      std::function<void(const std::string& path, long long number, std::vector<std::string>& broken)>;
+  /// Receives a page's results: its path, whether it held anything at all,
+  /// and its broken-link targets.
+  using Commit = std::function<void(const std::string& path, bool has_content,
+                                    std::vector<std::string>& broken)>;
 
   /// workers 0 reads each page at once on the calling thread. status is
   /// polled while waiting for a slow page; once it asks to stop, no more
@@ -35,7 +36,7 @@ class PagePipeline {
   PagePipeline& operator=(const PagePipeline&) = delete;
 
   /// Queues a page and commits those that are done (in order).
-  void Submit(std::string path, long long number, std::shared_ptr<const FolderChain> chain);
+  void Submit(std::string path, std::shared_ptr<const FolderChain> chain);
 
   /// Commits every queued page, or, once a stop was asked for, drops the pages
   /// not yet committed so that the results end with a whole page.

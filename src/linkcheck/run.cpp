@@ -12,22 +12,25 @@ class CheckVisitor : public PageVisitor {
  public:
   CheckVisitor(const Selection& selection, Status& status, CheckResult& result, unsigned workers)
       : pipeline_(selection.excluded_links, workers, status,
-                  [this](const std::string& path, long long number,
-                         std::vector<std::string>& broken) { Commit(path, number, broken); }),
+                  [this](const std::string& path, bool has_content,
+                         std::vector<std::string>& broken) { Commit(path, has_content, broken); }),
         status_(status),
         result_(result),
         top_length_(selection.top_folder.size()) {}
 
-  void OnPage(const std::string& path, long long number,
+  void OnPage(const std::string& path, long long,
               const std::shared_ptr<const FolderChain>& chain) override {
-    pipeline_.Submit(path, number, chain);
+    pipeline_.Submit(path, chain);
   }
+  // Reading a page tells whether it is empty, so the walk need not ask.
+  bool SkipsEmptyPagesItself() const override { return true; }
   void Finish() { pipeline_.Finish(); }
 
  private:
-  void Commit(const std::string& path, long long number, std::vector<std::string>& broken) {
+  void Commit(const std::string& path, bool has_content, std::vector<std::string>& broken) {
+    if (!has_content) return;
+    const long long number = ++result_.pages_read;
     status_.PageStarted(number, RelativePart(path, top_length_));
-    result_.pages_read = number;
     for (auto& target : broken) {
       result_.broken_links.Add(path, std::move(target));
       status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));

@@ -12,7 +12,11 @@ namespace {
 class FolderWalk {
  public:
   FolderWalk(const Selection& selection, Status& status, PageVisitor& visitor)
-      : selection_(selection), selector_(selection), status_(status), visitor_(visitor) {}
+      : selection_(selection),
+        selector_(selection),
+        status_(status),
+        visitor_(visitor),
+        lengths_wanted_(!visitor.SkipsEmptyPagesItself()) {}
 
   bool Run() {
     if (const auto id = GetFolderId(selection_.top_folder)) ids_.push_back(*id);
@@ -37,6 +41,7 @@ class FolderWalk {
   PageVisitor& visitor_;
   std::shared_ptr<const FolderChain> chain_ = std::make_shared<FolderChain>();
   std::vector<FolderId> ids_;
+  const bool lengths_wanted_;
   long long files_found_ = 0;
   bool stopped_ = false;
 };
@@ -53,7 +58,8 @@ void FolderWalk::Walk(const std::string& folder) {
   const SizeFilter pages_only = [](std::string_view name, const void* selector) {
     return !static_cast<const PageSelector*>(selector)->IsNotSelectedFileType(name);
   };
-  if (ListFolder(working, entries, nullptr, pages_only, &selector_)) {
+  const SizeFilter sizes = lengths_wanted_ ? pages_only : NoSizes;
+  if (ListFolder(working, entries, nullptr, sizes, &selector_)) {
     SortNamesForWalk(entries);
     if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
   }
@@ -63,6 +69,7 @@ void FolderWalk::Walk(const std::string& folder) {
 bool FolderWalk::IsSelected(const std::string& path, const FolderEntry& entry,
                             bool& size_failed) const {
   if (selector_.IsNotSelectedFileType(path) || selector_.IsExcludedFilepath(path)) return false;
+  if (!lengths_wanted_) return true;
   size_failed = !entry.size.has_value();
   return entry.size.value_or(0) > 0;
 }

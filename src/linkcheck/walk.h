@@ -24,6 +24,10 @@ class PageVisitor {
   /// The chain is shared by the pages of one folder and may be kept.
   virtual void OnPage(const std::string& path, long long number,
                       const std::shared_ptr<const FolderChain>& chain) = 0;
+  /// True when the visitor passes over empty pages itself (a page read to
+  /// its end finds that out for free), so the walk need not ask for lengths.
+  /// Numbers then count empty pages too; the visitor renumbers.
+  virtual bool SkipsEmptyPagesItself() const { return false; }
 };
 
 /// Folders more than this many levels below the top folder are not entered.
