@@ -56,6 +56,8 @@ void TakeGiven(const Bound& bound, CliRequest& request) {
 int ParseCommandLine(int argc, char** argv, CliRequest& request) {
   CLI::App app{"Finds broken local links in a web site kept as files on disk.", "qvn"};
   app.set_version_flag("--version", kVersion);
+  // The same options everywhere: on Windows too "/site" is a path, not an option.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   CLI::App* check = app.add_subcommand(
       "check", "Check every page for links to missing files; write links_to.txt and links_from.txt");

@@ -1,12 +1,9 @@
 #include "cli/cli_status.h"
 
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cstdio>
 
+#include "cli/cli_console.h"
 #include "common/utf.h"
 
 namespace qvn::cli {
@@ -14,12 +11,8 @@ namespace {
 
 std::atomic<bool> g_interrupted{false};
 
-void OnInterrupt(int) { g_interrupted.store(true); }
-
-std::size_t TerminalColumns() {
-  winsize size{};
-  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-  return 80;
+void OnInterrupt() {
+  g_interrupted.store(true);
 }
 
 // The text cut to fit the terminal, so the line never wraps.
@@ -54,10 +47,12 @@ void CliStatus::FileListed(long long count) {
   Show(FilesSoFarText(count));
 }
 
-bool CliStatus::ShouldStop() { return g_interrupted.load(std::memory_order_relaxed); }
+bool CliStatus::ShouldStop() {
+  return g_interrupted.load(std::memory_order_relaxed);
+}
 
 void CliStatus::Show(const std::string& text) {
-  const std::string line = "\r" + FitToWidth(text, TerminalColumns()) + "\x1b[K";
+  const std::string line = "\r" + FitToWidth(text, ConsoleColumns()) + "\x1b[K";
   std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);
   shown_ = true;
@@ -71,14 +66,11 @@ void CliStatus::Finish() {
 }
 
 void CliStatus::InstallInterruptHandler() {
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  // A second Ctrl-C should not wait for the run to notice.
-  action.sa_flags = SA_RESETHAND;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
+  InstallConsoleInterrupt(OnInterrupt);
 }
 
-bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool StandardErrorIsTerminal() {
+  return ConsoleShowsProgress();
+}
 
 }  // namespace qvn::cli

@@ -60,9 +60,9 @@ bool EndsInNonFileComponent(std::string_view path) {
 }
 
 std::string ResolveDotSegments(std::string_view path) {
-  // Keep a root ("/" or a drive's "C:\") as it is.
+  // Keep a root ("/", "//", a drive's "C:\" or a share's leading "\\") as it is.
   std::size_t root = 0;
-  if (!path.empty() && path[0] == kSeparator) root = 1;
+  if (path.starts_with(kSeparator)) root = path.substr(1).starts_with(kSeparator) ? 2 : 1;
   if (kSeparator == '\\' && path.size() >= 3 && path[1] == ':' && path[2] == '\\') root = 3;
   std::vector<std::string_view> parts;
   std::size_t pos = root;

@@ -8,32 +8,34 @@
 namespace qvn {
 namespace {
 
+using test::Native;
+
 TEST(Path, EnsureTrailingBackslash) {
   struct Case {
     const char* in;
     const char* out;
   } cases[] = {{"/web///", "/web/"}, {"/web", "/web/"}, {"/", "/"}, {"", ""}, {"a", "a/"}};
   for (const auto& c : cases) {
-    std::string path = c.in;
+    std::string path = Native(c.in);
     EnsureTrailingBackslash(path);
-    EXPECT_EQ(path, c.out) << c.in;
+    EXPECT_EQ(path, Native(c.out)) << c.in;
   }
 }
 
 TEST(Path, Parts) {
   EXPECT_EQ(GetFileNamePart("index.htm", false), "");
-  EXPECT_EQ(GetFileNamePart("/a/Index.HTM", true), "index.htm");
-  EXPECT_EQ(GetFileNamePart("/a/Index.HTM", false), "Index.HTM");
-  EXPECT_EQ(GetFolderPart("/a/b.htm", false), "/a/");
+  EXPECT_EQ(GetFileNamePart(Native("/a/Index.HTM"), true), "index.htm");
+  EXPECT_EQ(GetFileNamePart(Native("/a/Index.HTM"), false), "Index.HTM");
+  EXPECT_EQ(GetFolderPart(Native("/a/b.htm"), false), Native("/a/"));
   EXPECT_EQ(GetFolderPart("b.htm", false), "");
-  EXPECT_EQ(GetFolderPart("/A/\xC3\x84/b.htm", true), "/a/\xC3\xA4/");
-  EXPECT_EQ(GetFileExtension("/a.b/readme", true), "");
-  EXPECT_EQ(GetFileExtension("/x/page.HTML", true), "html");
-  EXPECT_EQ(GetFileExtension("/x/page.HTML", false), "HTML");
+  EXPECT_EQ(GetFolderPart(Native("/A/\xC3\x84/b.htm"), true), Native("/a/\xC3\xA4/"));
+  EXPECT_EQ(GetFileExtension(Native("/a.b/readme"), true), "");
+  EXPECT_EQ(GetFileExtension(Native("/x/page.HTML"), true), "html");
+  EXPECT_EQ(GetFileExtension(Native("/x/page.HTML"), false), "HTML");
   EXPECT_EQ(GetFileExtension("page.tar.gz", false), "gz");
-  EXPECT_EQ(GetFileExtension("/x/.htaccess", false), "htaccess");
+  EXPECT_EQ(GetFileExtension(Native("/x/.htaccess"), false), "htaccess");
   EXPECT_EQ(NormalisePathCase("c:\\Web\\\xC3\x84" "BC"), "C:\\web\\\xC3\xA4" "bc");
-  EXPECT_EQ(NormalisePathCase("/Web/ABC"), "/web/abc");
+  EXPECT_EQ(NormalisePathCase(Native("/Web/ABC")), Native("/web/abc"));
 }
 
 TEST(Path, ResolveDotSegments) {
@@ -45,17 +47,18 @@ TEST(Path, ResolveDotSegments) {
       {"/site/./b.htm", "/site/b.htm"},
       {"/site//b.htm", "/site/b.htm"},
       {"/../x", "/x"},
+      {"//srv/www/./a", "//srv/www/a"},
       {"site/../../x", "../x"},
       {"../site/a/../b", "../site/b"},
       {"./a", "a"},
       {".", "."},
       {"a/..", "."},
   };
-  for (const auto& c : cases) EXPECT_EQ(ResolveDotSegments(c.in), c.out) << c.in;
-  EXPECT_TRUE(EndsInNonFileComponent("/site/page.htm/"));
-  EXPECT_TRUE(EndsInNonFileComponent("/site/."));
-  EXPECT_TRUE(EndsInNonFileComponent("/site/.."));
-  EXPECT_FALSE(EndsInNonFileComponent("/site/..x"));
+  for (const auto& c : cases) EXPECT_EQ(ResolveDotSegments(Native(c.in)), Native(c.out)) << c.in;
+  EXPECT_TRUE(EndsInNonFileComponent(Native("/site/page.htm/")));
+  EXPECT_TRUE(EndsInNonFileComponent(Native("/site/.")));
+  EXPECT_TRUE(EndsInNonFileComponent(Native("/site/..")));
+  EXPECT_FALSE(EndsInNonFileComponent(Native("/site/..x")));
 }
 
 TEST(Path, ExistenceQueries) {

@@ -74,9 +74,8 @@ TEST(QvnCheck, OptionsReachTheRun) {
   site.Write("page.php", "<a href=\"php-target.htm\">\r\n");
   site.Write("images/i.htm", "<a href=\"gone.gif\">\r\n");
   site.Write("Archive/old.htm", "<a href=\"gone.htm\">\r\n");
-  const auto run = RunQvn({"check", site.path(), "--output-dir", out.path(),
-                           "--exclude-subfolder", Native("images/"), "--exclude-paths",
-                           " ARCHIVE , backup",
+  const auto run = RunQvn({"check", site.path(), "--output-dir", out.path(), "--exclude-subfolder",
+                           Native("images/"), "--exclude-paths", " ARCHIVE , backup",
                            "--exclude-links", "old", "--show-repeated", "--php"});
   EXPECT_EQ(run.exit_code, 1) << run.err;
   EXPECT_EQ(out.Read("links_to.txt"),

@@ -9,6 +9,7 @@ namespace qvn {
 namespace {
 
 using test::CrLf;
+using test::Native;
 using test::RunQvn;
 using test::TempDir;
 
@@ -21,7 +22,7 @@ TEST(QvnList, WritesTheFileListInWalkOrder) {
   EXPECT_EQ(run.out, out.path() + "files.txt\nNumber of files: 4\n");
   EXPECT_EQ(out.Read("files.txt"),
             CrLf({"Top Folder is " + site.path(), "Links in four files will be checked.", "",
-                  "b.html", "index.htm", "news/n.shtml", "news/2019/a.htm", ""}));
+                  "b.html", "index.htm", Native("news/n.shtml"), Native("news/2019/a.htm"), ""}));
 }
 
 TEST(QvnList, OneFileAndNoFile) {

@@ -43,7 +43,7 @@ TEST(FileList, StatusTexts) {
   } cases[] = {
       {{{}, false}, "No files."},
       {{{"index.htm"}, false}, "Sole file: index.htm"},
-      {{{"news/2019/a.htm"}, false}, "Sole file: a.htm"},
+      {{{test::Native("news/2019/a.htm")}, false}, "Sole file: a.htm"},
       {{std::vector<std::string>(1500, "x.htm"), false}, "Number of files: 1,500"},
       {{{"a.htm", "b.htm"}, true}, "Listing of files was stopped."},
       {{{}, true}, "Listing of files was stopped."},

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 namespace qvn {
 namespace {
+
+using test::Native;
 
 constexpr const char* kNone = "<none>";
 
@@ -113,7 +117,7 @@ TEST(PrepareLink, SkipsCutsAndDecodes) {
       {"..\\up.htm", "../up.htm"},
       {"\\rooted.htm", "/rooted.htm"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Prepared(c.link), c.prepared) << c.link;
+  for (const auto& c : cases) EXPECT_EQ(Prepared(c.link), Native(c.prepared)) << c.link;
 }
 
 TEST(PrepareLink, ExcludedWords) {
@@ -128,7 +132,8 @@ TEST(PrepareLink, ExcludedWords) {
 }
 
 TEST(FormTarget, ParentStepsClimbTheChain) {
-  const std::vector<std::string> chain = {"site/", "site/news/", "site/news/2019/"};
+  const std::vector<std::string> chain = {Native("site/"), Native("site/news/"),
+                                          Native("site/news/2019/")};
   struct Case {
     const char* link;
     const char* target;
@@ -143,8 +148,8 @@ TEST(FormTarget, ParentStepsClimbTheChain) {
       {"..", "site/news/2019/.."},
       {"../", "site/news/"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Target(c.link, chain), c.target) << c.link;
-  EXPECT_EQ(Target("../x.htm", {"site/"}), kNone);
+  for (const auto& c : cases) EXPECT_EQ(Target(Native(c.link), chain), Native(c.target)) << c.link;
+  EXPECT_EQ(Target(Native("../x.htm"), {Native("site/")}), kNone);
 }
 
 }  // namespace

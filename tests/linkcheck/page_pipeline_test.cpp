@@ -62,8 +62,8 @@ TEST(PagePipeline, WorkersGiveTheSameResultsInWalkOrder) {
   EXPECT_EQ(parallel_status.pages, serial_status.pages);
   EXPECT_EQ(parallel_status.last_count, static_cast<long long>(serial.broken_links.size()));
   // Empty pages are not counted: numbers run on without a gap.
-  EXPECT_EQ(serial_status.pages.front(), "1 f0/p1000.htm");
-  EXPECT_EQ(serial_status.pages.back(), "300 f8/p1296.htm");
+  EXPECT_EQ(serial_status.pages.front(), test::Native("1 f0/p1000.htm"));
+  EXPECT_EQ(serial_status.pages.back(), test::Native("300 f8/p1296.htm"));
 }
 
 TEST(PagePipeline, StopLeavesAWholePrefixOfTheWalk) {
@@ -84,9 +84,10 @@ TEST(PagePipeline, StopLeavesAWholePrefixOfTheWalk) {
     ASSERT_LE(entries.size(), all.size());
     EXPECT_TRUE(std::equal(entries.begin(), entries.end(), all.begin()));
     // Whole pages only: the next entry, if any, belongs to a later page.
-    if (entries.size() < all.size() && !entries.empty())
+    if (entries.size() < all.size() && !entries.empty()) {
       EXPECT_NE(serial.broken_links.Source(entries.size()),
                 stopped.broken_links.Source(entries.size() - 1));
+    }
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 namespace qvn {
 namespace {
 
@@ -21,7 +23,11 @@ TEST(Exclusions, CommaListsAreTidied) {
       {"Temp, temp, TEMP", false, "Temp, temp, TEMP"},
       {"beta, Alpha, \xC3\x84rger, zeta", false, "Alpha, beta, zeta, \xC3\x84rger"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NormaliseCommaList(c.box, c.file_paths), c.tidied) << c.box;
+  // Both slashes in file paths become the platform's separator.
+  for (const auto& c : cases) {
+    const std::string tidied = c.file_paths ? test::Native(c.tidied) : c.tidied;
+    EXPECT_EQ(NormaliseCommaList(c.box, c.file_paths), tidied) << c.box;
+  }
 }
 
 TEST(Exclusions, SubfolderLabel) {

@@ -73,7 +73,7 @@ TEST(SettingsFile, FilesFromAnotherPlatform) {
   SystemError error;
   EXPECT_EQ(ReadSettingsFile(dir.path() + "win.usr", s, &error), kSettingsFields);
   EXPECT_EQ(s.top_folder, "C:\\site\\");
-  EXPECT_EQ(s.excluded_subfolders, "images/old\r\ncaf\xC3\xA9");
+  EXPECT_EQ(s.excluded_subfolders, test::Native("images/old\r\ncaf\xC3\xA9"));
   EXPECT_EQ(s.show_repeated, 1);
 }
 

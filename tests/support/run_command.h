@@ -13,7 +13,8 @@ struct CommandResult {
 };
 
 /// Runs program with args in working folder cwd ("" = current), with extra
-/// environment entries "NAME=value" added; stdin is /dev/null.
+/// environment entries "NAME=value" added; standard input is empty. On
+/// Windows the text-mode line ends of out and err ("\r\n") are given as "\n".
 CommandResult RunCommand(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd = "", const std::vector<std::string>& env = {});
 

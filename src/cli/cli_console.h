@@ -1,0 +1,24 @@
+#pragma once
+// The terminal as qvn uses it: one small file per platform behind this header.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace qvn::cli {
+
+/// The command-line arguments as UTF-8 texts (Windows hands them over as
+/// UTF-16); also makes standard output carry UTF-8. Call once, first.
+std::vector<std::string> PrepareConsole(int argc, char** argv);
+
+/// True when standard error is a terminal that can show the progress line.
+bool ConsoleShowsProgress();
+
+/// Width in columns of the terminal on standard error; 80 when unknown.
+std::size_t ConsoleColumns();
+
+/// Makes the first Ctrl-C call on_interrupt (which must only set a flag);
+/// a second one ends the program at once.
+void InstallConsoleInterrupt(void (*on_interrupt)());
+
+}  // namespace qvn::cli

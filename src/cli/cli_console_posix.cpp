@@ -1,0 +1,42 @@
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "cli/cli_console.h"
+
+namespace qvn::cli {
+namespace {
+
+void (*g_on_interrupt)() = nullptr;
+
+void OnSignal(int) {
+  if (g_on_interrupt != nullptr) g_on_interrupt();
+}
+
+}  // namespace
+
+std::vector<std::string> PrepareConsole(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}
+
+bool ConsoleShowsProgress() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
+std::size_t ConsoleColumns() {
+  winsize size{};
+  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  return 80;
+}
+
+void InstallConsoleInterrupt(void (*on_interrupt)()) {
+  g_on_interrupt = on_interrupt;
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  // A second Ctrl-C should not wait for the run to notice.
+  action.sa_flags = SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace qvn::cli
