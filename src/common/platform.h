@@ -55,6 +55,12 @@ using SizeFilter = bool (*)(std::string_view name, const void* context);
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for = nullptr, const void* context = nullptr);
 
+class FolderHandle;
+
+/// As ListFolder, for a folder already open.
+bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for = nullptr, const void* context = nullptr);
+
 /// A SizeFilter that wants no sizes.
 inline bool NoSizes(std::string_view, const void*) { return false; }
 
@@ -87,6 +93,33 @@ std::string UserDataFolder();
 /// Folder of the running executable, ending in the separator; "" when unknown.
 std::string ProgramFolder();
 
+/// An open folder, so that files in it can be opened without the whole path
+/// being looked up again. Where the platform cannot do that it just keeps
+/// the path.
+class FolderHandle {
+ public:
+  FolderHandle() = default;
+  ~FolderHandle();
+  FolderHandle(const FolderHandle&) = delete;
+  FolderHandle& operator=(const FolderHandle&) = delete;
+
+  /// Opens folder (its path ending in the separator); false when it cannot
+  /// be opened, in which case files are opened by their whole paths.
+  bool Open(const std::string& folder);
+  const std::string& path() const { return path_; }
+  /// The folder's identity; nullopt when it cannot be read.
+  std::optional<FolderId> Id() const;
+
+ private:
+  friend class InputFile;
+  friend bool ListFolder(const FolderHandle&, std::vector<FolderEntry>&, SystemError*, SizeFilter,
+                         const void*);
+  std::string path_;
+#ifndef _WIN32
+  int fd_ = -1;
+#endif
+};
+
 /// An input file read in blocks; never opens FIFOs or devices (the caller
 /// selects regular files only, and it is opened non-blocking as a guard).
 class InputFile {
@@ -98,6 +131,8 @@ class InputFile {
 
   /// Opens path for reading; false when it cannot be opened.
   bool Open(const std::string& path);
+  /// Opens the file named name in an open folder.
+  bool Open(const FolderHandle& folder, const std::string& name);
   /// Reads up to size bytes; returns the count, 0 at the end, -1 on error.
   long long Read(char* buffer, std::size_t size);
   void Close();

@@ -42,14 +42,11 @@ PathKind GetPathKind(const std::string& path) {
   return KindOf(st);
 }
 
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
+namespace {
+
+// Reads an open folder's entries and closes it.
+bool ReadFolder(DIR* dir, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for, const void* context) {
-  entries.clear();
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) {
-    SetError(error, errno);
-    return false;
-  }
   const int dir_fd = dirfd(dir);
   errno = 0;
   while (const dirent* entry = readdir(dir)) {
@@ -81,6 +78,34 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, Sy
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for, const void* context) {
+  entries.clear();
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) {
+    SetError(error, errno);
+    return false;
+  }
+  return ReadFolder(dir, entries, error, sizes_for, context);
+}
+
+bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for, const void* context) {
+  if (folder.fd_ < 0) return ListFolder(folder.path_, entries, error, sizes_for, context);
+  entries.clear();
+  // The listing reads and closes its own descriptor; the handle keeps its one.
+  const int fd = dup(folder.fd_);
+  DIR* dir = fd >= 0 ? fdopendir(fd) : nullptr;
+  if (dir == nullptr) {
+    SetError(error, errno);
+    if (fd >= 0) close(fd);
+    return false;
+  }
+  return ReadFolder(dir, entries, error, sizes_for, context);
 }
 
 std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* error) {
@@ -206,7 +231,31 @@ std::string ProgramFolder() {
   return path.substr(0, path.rfind('/') + 1);
 }
 
+FolderHandle::~FolderHandle() {
+  if (fd_ >= 0) close(fd_);
+}
+
+std::optional<FolderId> FolderHandle::Id() const {
+  if (fd_ < 0) return GetFolderId(path_);
+  struct stat st;
+  if (fstat(fd_, &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  return FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+bool FolderHandle::Open(const std::string& folder) {
+  path_ = folder;
+  fd_ = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return fd_ >= 0;
+}
+
 InputFile::~InputFile() { Close(); }
+
+bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
+  if (folder.fd_ < 0) return Open(folder.path_ + name);
+  Close();
+  fd_ = openat(folder.fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  return fd_ >= 0;
+}
 
 bool InputFile::Open(const std::string& path) {
   Close();

@@ -373,4 +373,23 @@ void InputFile::Close() {
   handle_ = nullptr;
 }
 
+FolderHandle::~FolderHandle() = default;
+
+bool FolderHandle::Open(const std::string& folder) {
+  // Windows has no handy way to open a file relative to a folder: keep the path.
+  path_ = folder;
+  return true;
+}
+
+bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
+  return Open(folder.path() + name);
+}
+
+std::optional<FolderId> FolderHandle::Id() const { return GetFolderId(path_); }
+
+bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
+                SizeFilter sizes_for, const void* context) {
+  return ListFolder(folder.path(), entries, error, sizes_for, context);
+}
+
 }  // namespace qvn

@@ -50,9 +50,12 @@ bool LinkChecker::TargetExists(const std::string& target) {
 
 bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                                    std::vector<std::string>& broken,
-                                   const std::atomic<bool>* cancel) {
+                                   const std::atomic<bool>* cancel, const FolderHandle* folder) {
   InputFile file;
-  if (!file.Open(page)) return true;
+  const bool opened = folder != nullptr && page.starts_with(folder->path())
+                          ? file.Open(*folder, page.substr(folder->path().size()))
+                          : file.Open(page);
+  if (!opened) return true;
   LineReader reader(file);
   std::string_view line;
   long long lines = 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/platform.h"
 #include "linkcheck/existence_cache.h"
 
 namespace qvn {
@@ -19,10 +20,11 @@ class LinkChecker {
   /// broken, in line order. chain runs from the top folder to the page's
   /// folder. A page that cannot be opened or read further is left silently;
   /// reading also ends early once *cancel is set. Returns false when the page
-  /// turned out to be empty.
+  /// turned out to be empty. When given, folder is the page's folder opened.
   bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                         std::vector<std::string>& broken,
-                        const std::atomic<bool>* cancel = nullptr);
+                        const std::atomic<bool>* cancel = nullptr,
+                        const FolderHandle* folder = nullptr);
 
   /// True when target names an existing file: "." and ".." inside it are
   /// resolved first, and a target ending in a separator, "." or ".." is never

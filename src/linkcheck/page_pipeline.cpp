@@ -19,7 +19,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(15);
 
 struct PagePipeline::Task {
   std::string path;
-  std::shared_ptr<const FolderChain> chain;
+  PageFolder folder;
   std::vector<std::string> broken;
   bool has_content = true;
   bool done = false;
@@ -54,8 +54,8 @@ void PagePipeline::WorkerLoop() {
     }
     for (Task* task : batch) {
       if (!cancel_)
-        task->has_content =
-            checker.CheckLinksInFile(task->path, *task->chain, task->broken, &cancel_);
+        task->has_content = checker.CheckLinksInFile(task->path, *task->folder.chain, task->broken,
+                                                     &cancel_, task->folder.handle.get());
     }
     {
       std::lock_guard<std::mutex> lock(mutex_);
@@ -65,13 +65,14 @@ void PagePipeline::WorkerLoop() {
   }
 }
 
-void PagePipeline::Submit(std::string path, std::shared_ptr<const FolderChain> chain) {
+void PagePipeline::Submit(std::string path, const PageFolder& folder) {
   auto task = std::make_unique<Task>();
   task->path = std::move(path);
-  task->chain = std::move(chain);
+  task->folder = folder;
   if (threads_.empty()) {
     LinkChecker checker(excluded_links_, cache_);
-    task->has_content = checker.CheckLinksInFile(task->path, *task->chain, task->broken);
+    task->has_content = checker.CheckLinksInFile(task->path, *task->folder.chain, task->broken,
+                                                 nullptr, task->folder.handle.get());
     commit_(task->path, task->has_content, task->broken);
     return;
   }

@@ -36,7 +36,7 @@ class PagePipeline {
   PagePipeline& operator=(const PagePipeline&) = delete;
 
   /// Queues a page and commits those that are done (in order).
-  void Submit(std::string path, std::shared_ptr<const FolderChain> chain);
+  void Submit(std::string path, const PageFolder& folder);
 
   /// Commits every queued page, or, once a stop was asked for, drops the pages
   /// not yet committed so that the results end with a whole page.

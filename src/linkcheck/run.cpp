@@ -18,9 +18,8 @@ class CheckVisitor : public PageVisitor {
         result_(result),
         top_length_(selection.top_folder.size()) {}
 
-  void OnPage(const std::string& path, long long,
-              const std::shared_ptr<const FolderChain>& chain) override {
-    pipeline_.Submit(path, chain);
+  void OnPage(const std::string& path, long long, const PageFolder& folder) override {
+    pipeline_.Submit(path, folder);
   }
   // Reading a page tells whether it is empty, so the walk need not ask.
   bool SkipsEmptyPagesItself() const override { return true; }
@@ -48,8 +47,7 @@ class ListVisitor : public PageVisitor {
   ListVisitor(const Selection& selection, Status& status, ListResult& result)
       : status_(status), result_(result), top_length_(selection.top_folder.size()) {}
 
-  void OnPage(const std::string& path, long long number,
-              const std::shared_ptr<const FolderChain>&) override {
+  void OnPage(const std::string& path, long long number, const PageFolder&) override {
     result_.files.emplace_back(RelativePart(path, top_length_));
     status_.FileListed(number);
   }

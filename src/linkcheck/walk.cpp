@@ -19,8 +19,10 @@ class FolderWalk {
         lengths_wanted_(!visitor.SkipsEmptyPagesItself()) {}
 
   bool Run() {
-    if (const auto id = GetFolderId(selection_.top_folder)) ids_.push_back(*id);
-    Walk(selection_.top_folder);
+    auto top = std::make_shared<FolderHandle>();
+    top->Open(selection_.top_folder);
+    if (const auto id = top->Id()) ids_.push_back(*id);
+    Walk(selection_.top_folder, std::move(top));
     return !stopped_;
   }
 
@@ -30,7 +32,7 @@ class FolderWalk {
     return stopped_;
   }
 
-  void Walk(const std::string& folder);
+  void Walk(const std::string& folder, std::shared_ptr<const FolderHandle> handle);
   bool WalkFiles(const std::string& folder, const std::vector<FolderEntry>& entries);
   void WalkSubfolders(const std::string& folder, const std::vector<FolderEntry>& entries);
   bool IsSelected(const std::string& path, const FolderEntry& entry, bool& size_failed) const;
@@ -39,31 +41,31 @@ class FolderWalk {
   PageSelector selector_;
   Status& status_;
   PageVisitor& visitor_;
-  std::shared_ptr<const FolderChain> chain_ = std::make_shared<FolderChain>();
+  PageFolder folder_{std::make_shared<FolderChain>(), nullptr};
   std::vector<FolderId> ids_;
   const bool lengths_wanted_;
   long long files_found_ = 0;
   bool stopped_ = false;
 };
 
-void FolderWalk::Walk(const std::string& folder) {
+void FolderWalk::Walk(const std::string& folder, std::shared_ptr<const FolderHandle> handle) {
   std::string working = folder;
   EnsureTrailingBackslash(working);
-  const auto parent = chain_;
-  auto chain = std::make_shared<FolderChain>(*parent);
-  chain->push_back(parent->empty() ? folder : working);
-  chain_ = std::move(chain);
+  const PageFolder parent = folder_;
+  auto chain = std::make_shared<FolderChain>(*parent.chain);
+  chain->push_back(parent.chain->empty() ? folder : working);
+  folder_ = {std::move(chain), handle};
   std::vector<FolderEntry> entries;
   // Only the lengths of pages are wanted (an empty page is skipped).
   const SizeFilter pages_only = [](std::string_view name, const void* selector) {
     return !static_cast<const PageSelector*>(selector)->IsNotSelectedFileType(name);
   };
   const SizeFilter sizes = lengths_wanted_ ? pages_only : NoSizes;
-  if (ListFolder(working, entries, nullptr, sizes, &selector_)) {
+  if (ListFolder(*handle, entries, nullptr, sizes, &selector_)) {
     SortNamesForWalk(entries);
     if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
   }
-  chain_ = parent;
+  folder_ = parent;
 }
 
 bool FolderWalk::IsSelected(const std::string& path, const FolderEntry& entry,
@@ -85,7 +87,7 @@ bool FolderWalk::WalkFiles(const std::string& folder, const std::vector<FolderEn
     // A file whose length cannot be read ends this folder's walk.
     if (size_failed) return false;
     if (!selected) continue;
-    visitor_.OnPage(path, ++files_found_, chain_);
+    visitor_.OnPage(path, ++files_found_, folder_);
     if (Stop()) return false;
   }
   return true;
@@ -97,11 +99,13 @@ void FolderWalk::WalkSubfolders(const std::string& folder, const std::vector<Fol
     if (Stop()) return;
     const std::string path = folder + entry.name;
     if (selector_.IsExcludedSubfolder(path)) continue;
-    if (chain_->size() > kMaxLevelsBelowTop) continue;
-    const auto id = GetFolderId(path);
+    if (folder_.chain->size() > kMaxLevelsBelowTop) continue;
+    auto handle = std::make_shared<FolderHandle>();
+    handle->Open(path + kSeparator);
+    const auto id = handle->Id();
     if (!id || std::find(ids_.begin(), ids_.end(), *id) != ids_.end()) continue;
     ids_.push_back(*id);
-    Walk(path);
+    Walk(path, std::move(handle));
     ids_.pop_back();
     if (stopped_) return;
   }

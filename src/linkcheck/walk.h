@@ -16,14 +16,20 @@ namespace qvn {
 /// ending in the separator: what "../" steps climb through.
 using FolderChain = std::vector<std::string>;
 
+/// Where a page lies: the folders from the top folder down to it, and its
+/// folder opened (for opening the page cheaply). Shared by the folder's pages.
+struct PageFolder {
+  std::shared_ptr<const FolderChain> chain;
+  std::shared_ptr<const FolderHandle> handle;
+};
+
 /// Receives the selected pages in walk order.
 class PageVisitor {
  public:
   virtual ~PageVisitor() = default;
-  /// Page `number` (from 1) at full path `path`, lying in chain->back().
-  /// The chain is shared by the pages of one folder and may be kept.
-  virtual void OnPage(const std::string& path, long long number,
-                      const std::shared_ptr<const FolderChain>& chain) = 0;
+  /// Page `number` (from 1) at full path `path`, lying in folder.chain->back().
+  /// The folder may be kept.
+  virtual void OnPage(const std::string& path, long long number, const PageFolder& folder) = 0;
   /// True when the visitor passes over empty pages itself (a page read to
   /// its end finds that out for free), so the walk need not ask for lengths.
   /// Numbers then count empty pages too; the visitor renumbers.
