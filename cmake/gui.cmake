@@ -31,3 +31,9 @@ if(QVN_BUILD_TESTS)
       WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   endforeach()
 endif()
+
+# Timing the desktop program's check run (used by scripts/benchmark).
+add_executable(gui_run_bench tools/gui_run_bench_qt.cpp)
+target_link_libraries(gui_run_bench PRIVATE qvngui)
+set_target_properties(gui_run_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(gui_run_bench qvndata)

@@ -30,9 +30,13 @@ class CheckVisitor : public PageVisitor {
     if (!has_content) return;
     const long long number = ++result_.pages_read;
     status_.PageStarted(number, RelativePart(path, top_length_));
+    std::size_t added = 0;
     for (auto& target : broken) {
       result_.broken_links.Add(path, std::move(target));
       status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));
+      // A page with a great many broken links must not freeze the window; a
+      // stop asked for here still takes effect after the whole page.
+      if (++added % 4096 == 0) status_.ShouldStop();
     }
   }
 
