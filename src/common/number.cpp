@@ -48,7 +48,8 @@ std::string FormatFixed(double v, int decimals) {
       std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 14).ptr;
   const std::string_view sci(buf.data(), end - buf.data());  // "d.dddddddddddddde+XX"
   const std::size_t e = sci.find('e');
-  std::string digits = std::string(sci.substr(0, 1)) + std::string(sci.substr(2, e - 2));
+  std::string digits(sci.substr(0, 1));
+  digits.append(sci.substr(2, e - 2));
   const int point = std::atoi(sci.data() + e + 1) + 1;  // digits before the point
 
   std::size_t int_len = static_cast<std::size_t>(std::max(point, 1));
