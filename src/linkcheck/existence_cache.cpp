@@ -1,5 +1,7 @@
 #include "linkcheck/existence_cache.h"
 
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -10,11 +12,54 @@
 
 namespace qvn {
 
+namespace {
+
+constexpr std::uint32_t kFileBit = 0x80000000u;
+
+std::uint32_t Fingerprint(std::string_view name) {
+  return static_cast<std::uint32_t>(HashPath(name) >> 32);
+}
+
+}  // namespace
+
+ExistenceCache::Listing::Listing(bool readable, const std::vector<FolderEntry>& entries)
+    : count_(static_cast<std::uint32_t>(entries.size())), readable_(readable) {
+  std::vector<std::pair<std::uint32_t, const FolderEntry*>> keyed;
+  keyed.reserve(entries.size());
+  std::size_t characters = 0;
+  for (const FolderEntry& entry : entries) {
+    keyed.emplace_back(Fingerprint(entry.name), &entry);
+    characters += entry.name.size();
+  }
+  std::sort(keyed.begin(), keyed.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  block_.resize(3 * count_ + (characters + 3) / 4);
+  auto* text = reinterpret_cast<char*>(block_.data() + 3 * count_);
+  std::uint32_t offset = 0;
+  for (std::uint32_t i = 0; i < count_; ++i) {
+    const FolderEntry& entry = *keyed[i].second;
+    block_[i] = keyed[i].first;
+    block_[count_ + 2 * i] = offset;
+    block_[count_ + 2 * i + 1] = static_cast<std::uint32_t>(entry.name.size()) |
+                                 (entry.kind == PathKind::kFile ? kFileBit : 0);
+    std::memcpy(text + offset, entry.name.data(), entry.name.size());
+    offset += static_cast<std::uint32_t>(entry.name.size());
+  }
+}
+
 std::optional<bool> ExistenceCache::Listing::Knows(std::string_view name) const {
-  if (!readable) return std::nullopt;
-  const auto value = names.Find(HashPath(name), name);
-  if (!value) return std::nullopt;
-  return *value != 0;
+  if (!readable_) return std::nullopt;
+  const std::uint32_t fingerprint = Fingerprint(name);
+  const std::uint32_t* first = block_.data();
+  const std::uint32_t* it = std::lower_bound(first, first + count_, fingerprint);
+  const char* text = reinterpret_cast<const char*>(first + 3 * count_);
+  for (; it != first + count_ && *it == fingerprint; ++it) {
+    const std::size_t i = static_cast<std::size_t>(it - first);
+    const std::uint32_t length = first[count_ + 2 * i + 1] & ~kFileBit;
+    if (std::string_view(text + first[count_ + 2 * i], length) == name)
+      return (first[count_ + 2 * i + 1] & kFileBit) != 0;
+  }
+  return std::nullopt;
 }
 
 struct ExistenceCache::Shard {
@@ -35,14 +80,9 @@ const ExistenceCache::Listing& ExistenceCache::FolderListing(std::string_view fo
     if (hit != shard.folders.end()) return *hit->second;
   }
   // List outside the lock; two threads may list one folder at once, alike.
-  auto listing = std::make_unique<Listing>();
   std::vector<FolderEntry> entries;
-  listing->readable = ListFolder(std::string(folder), entries, nullptr, NoSizes);
-  for (const FolderEntry& entry : entries) {
-    const bool is_file = entry.kind == PathKind::kFile;
-    const std::uint64_t hash = HashPath(entry.name);
-    if (!listing->names.Find(hash, entry.name)) listing->names.Insert(hash, entry.name, is_file ? 1 : 0);
-  }
+  const bool readable = ListFolder(std::string(folder), entries, nullptr, NoSizes);
+  auto listing = std::make_unique<Listing>(readable, entries);
   std::lock_guard<std::mutex> lock(shard.mutex);
   auto [it, inserted] = shard.folders.emplace(std::string(folder), std::move(listing));
   return *it->second;

@@ -7,20 +7,33 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/platform.h"
 #include "linkcheck/path_table.h"
 
 namespace qvn {
 
 class ExistenceCache {
  public:
-  /// The names in one folder (true for files); read-only once made.
-  struct Listing {
-    bool readable = false;
-    PathTable names;
+  /// The names in one folder; read-only once made. Everything a lookup
+  /// touches lies in one block: lookups of a run jump from folder to folder,
+  /// and each separate piece would cost a trip to memory.
+  class Listing {
+   public:
+    Listing(bool readable, const std::vector<FolderEntry>& entries);
     /// Whether the listing answers for name, and if so, whether it is a file.
     std::optional<bool> Knows(std::string_view name) const;
+
+   private:
+    // count fingerprints, then count (offset, length with the file bit)
+    // pairs, then the names' characters.
+    std::vector<std::uint32_t> block_;
+    std::uint32_t count_ = 0;
+    bool readable_ = false;
   };
 
   ExistenceCache();
