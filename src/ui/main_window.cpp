@@ -54,7 +54,8 @@ QString MainWindow::UserManualAddress() { return "https://quorvane.example/manua
 bool MainWindow::Form_Load() {
   blnStartupCompleted = false;
   strProgramTextFile = "qvn.dat";
-  const std::string path = ProgramFilePath(U(strProgramTextFile));
+  const std::string path =
+      catalogueFile.isEmpty() ? ProgramFilePath(U(strProgramTextFile)) : U(catalogueFile);
   const int loaded = catalogue_.Load(path);
   if (loaded <= 0) {
     ShowMessage(nullptr, Q(CatalogueFailureText(loaded, path)), QMessageBox::Critical, "");

@@ -73,6 +73,8 @@ class MainWindow : public QWidget {
   /// web-page launcher (returns false on failure).
   std::function<QString()> browseForFolder;
   std::function<bool(const QString&)> launchUrl;
+  /// Where the catalogue is read from ("" = beside the program).
+  QString catalogueFile;
   /// How often a run lets pending events run, in milliseconds (tests use 0).
   int eventIntervalMs = 8;
   /// Seam for tests: the settings file dialog (save or open); "" when cancelled.

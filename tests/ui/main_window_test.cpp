@@ -71,6 +71,30 @@ class MainWindowTest : public QObject {
     qvn::test::SaveScreenshot(&w, "main_window");
   }
 
+  void unreadableCatalogueEndsStartUp() {
+    TempDir files;
+    files.Write("empty.dat", "");
+    struct Case {
+      std::string file;
+      QString text;
+    } cases[] = {
+        {files.path() + "missing.dat",
+         "Cannot open file containing program text.\r\n" + Q(files.path() + "missing.dat")},
+        {files.path() + "empty.dat", "File is empty."},
+    };
+    for (const auto& c : cases) {
+      MainWindow w;
+      w.catalogueFile = Q(c.file);
+      AnsweredBox box;
+      AnswerNextMessageBox(QMessageBox::Ok, &box);
+      QVERIFY(!w.Form_Load());
+      QCOMPARE(box.text, c.text);
+      QCOMPARE(box.icon, QMessageBox::Critical);
+      QCOMPARE(box.title, QString());
+      QVERIFY(!w.isVisible());
+    }
+  }
+
   void checkRunShowsBothReports() {
     TempDir site;
     site.Write("index.htm", "<a href=\"gone.htm\">\r\n<img src=\"pic.gif\">\r\n");
@@ -357,6 +381,49 @@ class MainWindowTest : public QObject {
     AnswerNextMessageBox(QMessageBox::Ok, &box);
     w.SaveSettings(Q(files.path() + "no/such/folder/s.usr"), true);
     QVERIFY(box.text.startsWith("Error when attempting to save settings: "));
+  }
+
+  void saveInBothWaysWritesTheDefaultFileWithoutNotice() {
+    TempDir files;
+    MainWindow& w = Start();
+    w.txbExcludedLinks->setText("both");
+    int dialogs = 0, notices = 0;
+    w.chooseSettingsFile = [&](bool save) {
+      ++dialogs;
+      // The default file is already written when the dialog opens.
+      if (!QFile::exists(DataFile("qvn.usr")) || !save) return QString();
+      qvn::test::OnNextModal([&](QWidget* notice) {
+        ++notices;
+        notice->close();
+      });
+      return Q(files.path() + "chosen.usr");
+    };
+    w.cboSettings->setCurrentIndex(2);
+    w.cmdSettings_Click();
+    QCOMPARE(dialogs, 1);
+    QCOMPARE(notices, 1);
+    QVERIFY(Read(DataFile("qvn.usr")).contains("\"both\""));
+    QVERIFY(QFile::exists(Q(files.path() + "chosen.usr")));
+  }
+
+  void loadingAFileWhoseTopFolderIsGone() {
+    TempDir files;
+    files.Write("old.usr", "\"/no/longer/here/\"\r\n\"images\"\r\n\"temp\"\r\n\"cgi\"\r\n"
+                           " 1 \r\n 1 \r\n 0 \r\n");
+    MainWindow& w = Start();
+    w.LoadSettings(Q(files.path() + "old.usr"));
+    QCOMPARE(w.txbTopFolder->text(), QString());
+    QCOMPARE(w.txbExcludedSubfolders->toPlainText(), QString());
+    QCOMPARE(w.intNumExcludedSubfolders, 0);
+    QCOMPARE(w.txbExcludedFilepaths->text(), QString("temp"));
+    QCOMPARE(w.txbExcludedLinks->text(), QString("cgi"));
+    QVERIFY(w.chkTopFolderOnly->isChecked());
+    QVERIFY(w.chkShowRepeatedLinks->isChecked());
+    // A file with only four fields leaves the options as they were.
+    files.Write("four.usr", "\"\"\r\n\"\"\r\n\"a\"\r\n\"b\"\r\n");
+    w.LoadSettings(Q(files.path() + "four.usr"));
+    QCOMPARE(w.txbExcludedLinks->text(), QString("b"));
+    QVERIFY(w.chkTopFolderOnly->isChecked());
   }
 
   void savedNoticeAppearsBelowTheClearBox() {
