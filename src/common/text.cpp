@@ -6,23 +6,6 @@
 #include "common/utf.h"
 
 namespace qvn {
-namespace {
-
-std::u32string ToChars(std::string_view s) {
-  std::u32string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) out.push_back(DecodeNext(s, i));
-  return out;
-}
-
-std::string FromChars(std::u32string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char32_t c : s) AppendUtf8(out, c);
-  return out;
-}
-
-}  // namespace
 
 std::string_view TrimBlanks(std::string_view s) {
   std::size_t b = 0, e = s.size();

@@ -81,6 +81,20 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+std::u32string ToChars(std::string_view s) {
+  std::u32string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) out.push_back(DecodeNext(s, i));
+  return out;
+}
+
+std::string FromChars(std::u32string_view chars) {
+  std::string out;
+  out.reserve(chars.size());
+  for (char32_t c : chars) AppendUtf8(out, c);
+  return out;
+}
+
 bool IsAscii(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }

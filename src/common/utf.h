@@ -19,6 +19,12 @@ char32_t DecodeNext(std::string_view s, std::size_t& i);
 /// Appends the UTF-8 form of c; a raw-byte stand-in is appended as that byte.
 void AppendUtf8(std::string& out, char32_t c);
 
+/// The code points of s (raw bytes as their stand-ins).
+std::u32string ToChars(std::string_view s);
+
+/// UTF-8 of code points (stand-ins back to their bytes).
+std::string FromChars(std::u32string_view chars);
+
 /// True when s is entirely well-formed UTF-8 (no surrogates, no overlongs).
 bool IsValidUtf8(std::string_view s);
 

@@ -9,13 +9,6 @@
 namespace qvn {
 namespace {
 
-std::u32string ToChars(std::string_view s) {
-  std::u32string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) out.push_back(DecodeNext(s, i));
-  return out;
-}
-
 // Walks text and pattern side by side; a "*" jumps to the first occurrence of
 // the pattern's next literal character, with no second try at a later one.
 bool WalkPattern(std::u32string_view text, std::u32string_view pattern) {
