@@ -3,12 +3,18 @@
 namespace qvn {
 
 void BrokenLinkTable::Add(std::string_view page, std::string target) {
+  BrokenLink link;
+  link.target = std::move(target);
+  Add(page, std::move(link));
+}
+
+void BrokenLinkTable::Add(std::string_view page, BrokenLink link) {
   if (pages_.empty() || pages_.back() != page) pages_.emplace_back(page);
-  entries_.push_back({pages_.size() - 1, std::move(target)});
+  entries_.push_back({pages_.size() - 1, std::move(link)});
 }
 
 void BrokenLinkTable::Append(BrokenLinkTable&& other) {
-  for (auto& entry : other.entries_) Add(other.pages_[entry.page], std::move(entry.target));
+  for (auto& entry : other.entries_) Add(other.pages_[entry.page], std::move(entry.link));
   other.Clear();
 }
 

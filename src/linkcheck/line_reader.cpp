@@ -43,6 +43,10 @@ bool LineReader::Next(std::string_view& line) {
     const char* stop = FindLineEnd(begin, end);
     if (stop != end) {
       begin_ = static_cast<std::size_t>(stop - buffer_.get()) + 1;
+      const bool lf_of_crlf = *stop == '\n' && after_cr_ && stop == begin && carry_.empty();
+      after_cr_ = *stop == '\r';
+      if (lf_of_crlf) continue;
+      line_number_ = next_line_number_++;
       if (carry_.empty()) {
         if (stop == begin) continue;
         line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
@@ -53,9 +57,11 @@ bool LineReader::Next(std::string_view& line) {
       carry_given_ = true;
       return true;
     }
+    if (end != begin) after_cr_ = false;
     carry_.append(begin, end);
     if (!Refill() || end_ == 0) {
       if (failed_ || carry_.empty()) return false;
+      line_number_ = next_line_number_++;
       line = carry_;
       carry_given_ = true;
       return true;

@@ -18,6 +18,9 @@ class LineReader {
   /// The next non-empty line, valid until the next call; false at the end of
   /// the file or when reading fails (failed() then tells which).
   bool Next(std::string_view& line);
+  /// Number of the line Next gave last, counting empty lines too (CR LF, a
+  /// lone CR and a lone LF each end one line), from 1.
+  long long line_number() const { return line_number_; }
   bool failed() const { return failed_; }
   /// True once the file has been read to its end and held no byte at all.
   bool empty_file() const { return at_end_ && !failed_ && bytes_read_ == 0; }
@@ -34,6 +37,9 @@ class LineReader {
   bool at_end_ = false;
   bool failed_ = false;
   std::uint64_t bytes_read_ = 0;
+  long long line_number_ = 0;
+  long long next_line_number_ = 1;
+  bool after_cr_ = false;  // the last line end was a CR: a LF right after it adds no line
 };
 
 }  // namespace qvn

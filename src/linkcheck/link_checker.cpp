@@ -3,6 +3,7 @@
 #include "common/casefold.h"
 #include "common/path.h"
 #include "common/platform.h"
+#include "common/utf.h"
 #include "linkcheck/line_reader.h"
 #include "linkcheck/link_extract.h"
 
@@ -49,7 +50,7 @@ bool LinkChecker::TargetExists(const std::string& target) {
 }
 
 bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
-                                   std::vector<std::string>& broken,
+                                   std::vector<BrokenLink>& broken,
                                    const std::atomic<bool>* cancel, const FolderHandle* folder) {
   InputFile file;
   const bool opened = folder != nullptr && page.starts_with(folder->path())
@@ -65,9 +66,12 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
       return true;
     const auto raw = FindLinkInLine(line);
     if (!raw) continue;
-    if (!PrepareLink(LinkText(line, *raw, decoded_line_), excluded_folded_, link_)) continue;
+    const std::string_view written = LinkText(line, *raw, decoded_line_);
+    if (!PrepareLink(written, excluded_folded_, link_)) continue;
     if (!FormTarget(link_, chain, target_) || TargetExists(target_)) continue;
-    broken.push_back(target_);
+    const std::size_t offset = static_cast<std::size_t>(raw->data() - line.data());
+    broken.push_back({target_, std::string(written), reader.line_number(),
+                      static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1});
   }
   return !reader.empty_file();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/platform.h"
+#include "linkcheck/broken_links.h"
 #include "linkcheck/existence_cache.h"
 
 namespace qvn {
@@ -16,13 +17,13 @@ class LinkChecker {
   /// excluded_links: the link-exclusion words as the user typed them.
   LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache);
 
-  /// Reads page line by line and appends the target of each broken link to
-  /// broken, in line order. chain runs from the top folder to the page's
+  /// Reads page line by line and appends each broken link to broken, in line
+  /// order. chain runs from the top folder to the page's
   /// folder. A page that cannot be opened or read further is left silently;
   /// reading also ends early once *cancel is set. Returns false when the page
   /// turned out to be empty. When given, folder is the page's folder opened.
   bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
-                        std::vector<std::string>& broken,
+                        std::vector<BrokenLink>& broken,
                         const std::atomic<bool>* cancel = nullptr,
                         const FolderHandle* folder = nullptr);
 

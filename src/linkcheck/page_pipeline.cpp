@@ -20,7 +20,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(15);
 struct PagePipeline::Task {
   std::string path;
   PageFolder folder;
-  std::vector<std::string> broken;
+  std::vector<BrokenLink> broken;
   bool has_content = true;
   bool done = false;
 };

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "linkcheck/broken_links.h"
 #include "linkcheck/existence_cache.h"
 #include "linkcheck/status.h"
 #include "linkcheck/walk.h"
@@ -22,9 +23,9 @@ namespace qvn {
 class PagePipeline {
  public:
   /// Receives a page's results: its path, whether it held anything at all,
-  /// and its broken-link targets.
+  /// and its broken links.
   using Commit = std::function<void(const std::string& path, bool has_content,
-                                    std::vector<std::string>& broken)>;
+                                    std::vector<BrokenLink>& broken)>;
 
   /// workers 0 reads each page at once on the calling thread. status is
   /// polled while waiting for a slow page; once it asks to stop, no more

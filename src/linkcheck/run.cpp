@@ -13,7 +13,7 @@ class CheckVisitor : public PageVisitor {
   CheckVisitor(const Selection& selection, Status& status, CheckResult& result, unsigned workers)
       : pipeline_(selection.excluded_links, workers, status,
                   [this](const std::string& path, bool has_content,
-                         std::vector<std::string>& broken) { Commit(path, has_content, broken); }),
+                         std::vector<BrokenLink>& broken) { Commit(path, has_content, broken); }),
         status_(status),
         result_(result),
         top_length_(selection.top_folder.size()) {}
@@ -26,13 +26,13 @@ class CheckVisitor : public PageVisitor {
   void Finish() { pipeline_.Finish(); }
 
  private:
-  void Commit(const std::string& path, bool has_content, std::vector<std::string>& broken) {
+  void Commit(const std::string& path, bool has_content, std::vector<BrokenLink>& broken) {
     if (!has_content) return;
     const long long number = ++result_.pages_read;
     status_.PageStarted(number, RelativePart(path, top_length_));
     std::size_t added = 0;
-    for (auto& target : broken) {
-      result_.broken_links.Add(path, std::move(target));
+    for (auto& link : broken) {
+      result_.broken_links.Add(path, std::move(link));
       status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));
       // A page with a great many broken links must not freeze the window; a
       // stop asked for here still takes effect after the whole page.

@@ -127,6 +127,27 @@ TEST(LinkChecker, HostileContentDoesNotStall) {
                                             {"long.htm", "far.htm"}}));
 }
 
+TEST(LinkChecker, EachBrokenLinkKeepsItsLineColumnAndSpelling) {
+  TempDir site;
+  std::string page = "<p>\r\n\r\n  <a href=\"one.htm#top\">\n\n\r<img src=\"caf\xE9.gif\">\r\r\n";
+  page += std::string(300000, 'x') + "\n<a HREF=\"../up/\">";
+  site.Write("sub/p.htm", page);
+  Selection selection;
+  selection.top_folder = site.path();
+  Status quiet;
+  const CheckResult result = RunCheck(selection, quiet);
+  ASSERT_EQ(result.broken_links.size(), 3u);
+  struct Expected {
+    const char* link;
+    long long line, column;
+  } expected[] = {{"one.htm#top", 3, 12}, {"caf\xC3\xA9.gif", 6, 11}, {"../up/", 9, 10}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(result.broken_links.Link(i).link, expected[i].link);
+    EXPECT_EQ(result.broken_links.Link(i).line, expected[i].line) << i;
+    EXPECT_EQ(result.broken_links.Link(i).column, expected[i].column) << i;
+  }
+}
+
 TEST(LinkChecker, TargetExistsIsCachedForTheRun) {
   TempDir site;
   site.Write("a.htm", "x");
