@@ -44,7 +44,7 @@ std::size_t SplitList(std::string_view text, std::string_view delimiter, long lo
   if (rest.starts_with(delimiter)) rest.erase(0, delimiter.size());
   if (!rest.ends_with(delimiter)) rest.append(delimiter);
 
-  items.clear();
+  std::vector<std::string> stored;
   std::string_view view = rest;
   while (!view.empty()) {
     // A delimiter that overlaps itself ("aa") can leave a tail without one.
@@ -52,13 +52,16 @@ std::size_t SplitList(std::string_view text, std::string_view delimiter, long lo
     std::string_view item = view.substr(0, cut);
     if (trim) item = TrimSpaces(item);
     if (Utf16Length(item) >= min_length) {
-      items.emplace_back(item);
-      if (max_items > 0 && items.size() >= max_items) break;
+      stored.emplace_back(item);
+      if (max_items > 0 && stored.size() >= max_items) break;
     }
     view.remove_prefix(std::min(cut + delimiter.size(), view.size()));
     if (delimiter == " ") view.remove_prefix(std::min(view.find_first_not_of(' '), view.size()));
   }
-  return items.size();
+  // Nothing stored leaves the caller's list as it was.
+  const std::size_t count = stored.size();
+  if (count > 0) items = std::move(stored);
+  return count;
 }
 
 std::size_t SplitLines(std::string_view text, std::vector<std::string>& items, CaseMode mode,

@@ -24,8 +24,9 @@ std::string LeftPart(std::string_view s, long long n);
 
 /// Splits text (from character start_position on) at delimiter into items and
 /// returns their number. A leading delimiter is dropped once; empty items count
-/// when min_length is 0; max_items 0 = no limit. An empty text returns 0 and
-/// leaves items untouched; otherwise items holds exactly the stored items.
+/// when min_length is 0; max_items 0 = no limit. When nothing is stored the
+/// result is 0 and items is left untouched; otherwise items holds exactly the
+/// stored items.
 std::size_t SplitList(std::string_view text, std::string_view delimiter, long long start_position,
                       std::vector<std::string>& items, bool trim, std::size_t max_items = 0,
                       std::size_t min_length = 0);

@@ -12,10 +12,9 @@ namespace qvn {
 
 std::string NormaliseCommaList(std::string_view box, bool file_paths) {
   std::string text(box);
-  if (file_paths) {
-    constexpr char kOtherSlash = kSeparator == '/' ? '\\' : '/';
-    std::replace(text.begin(), text.end(), kOtherSlash, kSeparator);
-  }
+  // File paths are written with the platform's separator; "/" is that
+  // separator already where a backslash can be part of a name.
+  if (file_paths && kSeparator == '\\') std::replace(text.begin(), text.end(), '/', kSeparator);
   std::vector<std::string> items;
   const std::size_t count = SplitList(text, ",", 1, items, true);
   if (count == 0) return {};

@@ -9,7 +9,7 @@ namespace qvn {
 
 /// A comma list tidied: items trimmed, sorted without regard to letter case,
 /// joined with ", ". Empty items stay (they sort first); duplicates stay.
-/// For file paths, either slash becomes the platform's separator.
+/// For file paths on Windows, "/" becomes "\".
 std::string NormaliseCommaList(std::string_view box, bool file_paths);
 
 /// The label for `count` excluded top subfolders: none_text for 0, one_text

@@ -49,10 +49,13 @@ class FieldReader {
     SkipBlanks();
     const std::size_t end = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
     const std::string_view token = TrimBlanks(text_.substr(pos_, end - pos_));
+    // A 16-bit whole number, a sign allowed; anything else ends the reading.
+    std::string_view digits = token;
+    if (digits.starts_with('+')) digits.remove_prefix(1);
     int value = 0;
-    const auto [rest, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (token.empty() || error != std::errc() || rest != token.data() + token.size()) return false;
-    if (value != 0 && value != 1) return false;
+    const auto [rest, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || rest != digits.data() + digits.size()) return false;
+    if (value < -32768 || value > 32767) return false;
     out = value;
     pos_ = end;
     SkipSeparator();
@@ -104,6 +107,8 @@ std::string FieldWithDoubleQuote(const Settings& settings) {
 }
 
 int ParseSettings(std::string_view text, Settings& settings) {
+  // Editors may put a byte-order mark before a UTF-8 file's first field.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   FieldReader reader(text);
   std::string* texts[] = {&settings.top_folder, &settings.excluded_subfolders,
                           &settings.excluded_filepaths, &settings.excluded_links};

@@ -17,7 +17,7 @@ struct Settings {
   std::string excluded_subfolders;  ///< names, one per line (CR LF between them)
   std::string excluded_filepaths;   ///< the comma list as typed
   std::string excluded_links;       ///< the comma list as typed
-  int top_folder_only = 0;          ///< 0 unticked, 1 ticked
+  int top_folder_only = 0;          ///< 1 ticked, any other value unticked
   int show_repeated = 0;
   int include_php = 0;
 };
@@ -34,7 +34,7 @@ std::string FieldWithDoubleQuote(const Settings& settings);
 
 /// Reads the fields in order into settings and returns how many were read
 /// (0 to 7). Reading ends at the first field that is missing or malformed (a
-/// number field holding text, a number outside 0 and 1, an unclosed quote);
+/// number field holding text or a number beyond 16 bits, an unclosed quote);
 /// the fields from there on are left as they were. In the subfolder names
 /// either slash becomes the platform's separator, so files move between
 /// platforms.

@@ -39,6 +39,10 @@ TEST(Text, SplitList) {
     EXPECT_EQ(SplitList(text, ",", start, items, true), 0u);
     EXPECT_EQ(items, Items{"kept"});
   }
+  // Items too short to store leave the list as it was too.
+  Items items{"x", "y"};
+  EXPECT_EQ(SplitList("a", ",", 1, items, true, 0, 5), 0u);
+  EXPECT_EQ(items, (Items{"x", "y"}));
 }
 
 TEST(Text, SplitLines) {

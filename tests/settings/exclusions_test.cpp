@@ -14,7 +14,6 @@ TEST(Exclusions, CommaListsAreTidied) {
     const char* tidied;
   } cases[] = {
       {"b/x,  A ,c", true, "A, b/x, c"},
-      {"b\\x,  A ,c", true, "A, b/x, c"},
       {"b\\x,  A ,c", false, "A, b\\x, c"},
       {"b/x,  A ,c", false, "A, b/x, c"},
       {"a,,b", false, ", a, b"},
@@ -23,11 +22,15 @@ TEST(Exclusions, CommaListsAreTidied) {
       {"Temp, temp, TEMP", false, "Temp, temp, TEMP"},
       {"beta, Alpha, \xC3\x84rger, zeta", false, "Alpha, beta, zeta, \xC3\x84rger"},
   };
-  // Both slashes in file paths become the platform's separator.
+  // File paths take the platform's separator ("/" stays "/" on POSIX).
   for (const auto& c : cases) {
     const std::string tidied = c.file_paths ? test::Native(c.tidied) : c.tidied;
     EXPECT_EQ(NormaliseCommaList(c.box, c.file_paths), tidied) << c.box;
   }
+#ifndef _WIN32
+  // A backslash is an ordinary character in a POSIX name.
+  EXPECT_EQ(NormaliseCommaList("b\\x,  A ,c", true), "A, b\\x, c");
+#endif
 }
 
 TEST(Exclusions, SubfolderLabel) {

@@ -232,7 +232,7 @@ class MainWindowTest : public QObject {
 
   void exclusionBoxesAreTidiedOnLeaving() {
     MainWindow& w = Start();
-    w.txbExcludedFilepaths->setText("b\\x,  A ,c");
+    w.txbExcludedFilepaths->setText("b/x,  A ,c");
     QFocusEvent out(QEvent::FocusOut);
     QCoreApplication::sendEvent(w.txbExcludedFilepaths, &out);
     QCOMPARE(w.txbExcludedFilepaths->text(), QString("A, b/x, c"));
