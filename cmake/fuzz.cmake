@@ -1,0 +1,22 @@
+# The HTML scanner's fuzz target, for clang's libFuzzer:
+#   cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQVN_FUZZ=ON
+#   cmake --build build/fuzz --target html_scanner_fuzz
+#   build/fuzz/html_scanner_fuzz -max_total_time=300 corpus/
+option(QVN_FUZZ "Build the HTML scanner's fuzz target (needs clang and -fsanitize=fuzzer)" OFF)
+
+if(QVN_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(WARNING "QVN_FUZZ needs clang; the fuzz target is not built")
+  else()
+    # The scanner is compiled into the target, so that the fuzzer sees its branches.
+    file(GLOB QVN_FUZZ_SOURCES CONFIGURE_DEPENDS
+      src/linkcheck/html_*.cpp src/linkcheck/css_urls.cpp src/common/utf.cpp)
+    add_executable(html_scanner_fuzz tests/linkcheck/html_scanner_fuzz.cpp ${QVN_FUZZ_SOURCES})
+    target_include_directories(html_scanner_fuzz PRIVATE src)
+    target_link_libraries(html_scanner_fuzz PRIVATE qvncore)
+    target_compile_options(html_scanner_fuzz PRIVATE
+      -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
+    target_link_options(html_scanner_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    set_target_properties(html_scanner_fuzz PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  endif()
+endif()
