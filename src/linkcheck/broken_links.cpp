@@ -2,6 +2,20 @@
 
 namespace qvn {
 
+std::string LinkNote(const BrokenLink& link) {
+  switch (link.problem) {
+    case LinkProblem::kMissing:
+      return link.detail.empty() ? std::string() : "did you mean: " + link.detail;
+    case LinkProblem::kLetterCase:
+      return "letter case: " + link.detail;
+    case LinkProblem::kNoAnchor:
+      return "no such anchor";
+    case LinkProblem::kNoIndexPage:
+      return "no index page";
+  }
+  return {};
+}
+
 void BrokenLinkTable::Add(std::string_view page, std::string target) {
   BrokenLink link;
   link.target = std::move(target);

@@ -9,13 +9,28 @@
 
 namespace qvn {
 
+/// Why a link is reported, beyond "its target file is missing" (the more checks).
+enum class LinkProblem {
+  kMissing,      ///< no such file (detail: a likely intended name, or "")
+  kLetterCase,   ///< found only when letter case is ignored (detail: the real name)
+  kNoAnchor,     ///< the target page has no such anchor (target ends in "#fragment")
+  kNoIndexPage,  ///< the target is a folder without an index page
+};
+
 /// One broken link as a page holds it.
 struct BrokenLink {
   std::string target;  ///< full path tested and not found, as it was formed
   std::string link;    ///< the link as written in the page
   long long line = 0;  ///< line of the page (from 1; CR LF, CR and LF each end a line)
   long long column = 0;  ///< character in the line where the link starts (from 1); 0 unknown
+  LinkProblem problem = LinkProblem::kMissing;
+  std::string detail = {};  ///< see LinkProblem
 };
+
+/// The short note the reports put in brackets after the target: "letter
+/// case: logo.gif", "no such anchor", "no index page", "did you mean:
+/// about.htm"; "" for a plain missing file.
+std::string LinkNote(const BrokenLink& link);
 
 class BrokenLinkTable {
  public:

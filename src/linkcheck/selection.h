@@ -8,6 +8,37 @@
 
 namespace qvn {
 
+/// The index pages a folder link may lead to, as the box shows them by default.
+inline constexpr std::string_view kDefaultIndexFiles =
+    "index.html, index.htm, default.htm, default.html, index.shtml, index.php";
+
+/// The checks beyond the line scan. Each is off by default, and with all of
+/// them off a check finds and reports exactly what the line scan does.
+struct MoreChecks {
+  /// Pages are tokenized as HTML: every URL-bearing attribute of every tag,
+  /// CSS url() values, srcset candidates, base hrefs.
+  bool all_links = false;
+  /// Root-relative links ("/img/a.gif") are resolved against the site root
+  /// instead of skipped.
+  bool site_root = false;
+  /// The site root; "" means the top folder. Otherwise ends in the separator.
+  std::string site_root_folder;
+  /// A link to an existing folder is found when the folder holds one of
+  /// index_files, and reported with a note otherwise.
+  bool index_pages = false;
+  /// The comma list of index page names, as typed.
+  std::string index_files = std::string(kDefaultIndexFiles);
+  /// "page.htm#intro" and "#intro" need that anchor in the target page.
+  bool check_fragments = false;
+  /// A link that finds its file only when letter case is ignored is
+  /// reported on every platform; missing targets get a likely intended name.
+  bool letter_case = false;
+
+  bool AnyOn() const {
+    return all_links || site_root || index_pages || check_fragments || letter_case;
+  }
+};
+
 /// What the user chose for a run.
 struct Selection {
   std::string top_folder;                        ///< ends in the separator
@@ -16,6 +47,7 @@ struct Selection {
   std::vector<std::string> excluded_links;       ///< words; a link holding one is not tested
   bool top_folder_only = false;
   bool include_php = false;
+  MoreChecks more;  ///< the checks beyond the line scan (check runs only)
 };
 
 /// The selection tests of the walk, with the exclusion items folded once.

@@ -1,5 +1,6 @@
 #include "reports/report_by_source.h"
 
+#include <deque>
 #include <string_view>
 #include <unordered_set>
 
@@ -14,6 +15,7 @@ std::string FormatReportBySource(const BrokenLinkTable& table, const ReportConte
   std::string out;
   WriteReportHeader(out, context, table.size());
   std::unordered_set<std::string_view> listed;
+  std::deque<std::string> noted;  // targets with their notes; views into it stay valid
   const std::string* last_source = nullptr;
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (last_source == nullptr || table.Source(i) != *last_source) {
@@ -22,7 +24,8 @@ std::string FormatReportBySource(const BrokenLinkTable& table, const ReportConte
       last_source = &table.Source(i);
       listed.clear();
     }
-    const std::string_view target = RelativePart(table.Target(i), top_length);
+    std::string_view target = RelativePart(table.Target(i), top_length);
+    if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
     if (listed.insert(target).second || context.show_repeated) {
       out += "     ";
       AppendLine(out, target);

@@ -1,6 +1,7 @@
 #include "reports/report_by_target.h"
 
 #include <algorithm>
+#include <deque>
 #include <numeric>
 #include <string_view>
 #include <unordered_set>
@@ -35,9 +36,12 @@ std::string FormatReportByTarget(const BrokenLinkTable& table, const ReportConte
   const std::size_t top_length = context.top_folder.size();
   std::vector<Row> rows;
   rows.reserve(table.size());
-  for (std::size_t i = 0; i < table.size(); ++i)
-    rows.push_back({RelativePart(table.Target(i), top_length),
-                    RelativePart(table.Source(i), top_length)});
+  std::deque<std::string> noted;  // targets with their notes; views into it stay valid
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    std::string_view target = RelativePart(table.Target(i), top_length);
+    if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
+    rows.push_back({target, RelativePart(table.Source(i), top_length)});
+  }
   std::sort(rows.begin(), rows.end(), RowLess);
 
   std::string out;

@@ -3,6 +3,7 @@
 // on repeated links, and the count behind it.
 
 #include <string>
+#include <string_view>
 
 #include "linkcheck/broken_links.h"
 
@@ -20,6 +21,20 @@ long long CountRepeatedLinks(const BrokenLinkTable& table);
 
 /// Appends the header lines: the stopped notice, the top folder, the count.
 void WriteReportHeader(std::string& out, const ReportContext& context, std::size_t count);
+
+/// True when the reports show a note after link's target.
+inline bool HasNote(const BrokenLink& link) {
+  return link.problem != LinkProblem::kMissing || !link.detail.empty();
+}
+
+/// target followed by two spaces and link's note in brackets.
+inline std::string WithNote(std::string_view target, const BrokenLink& link) {
+  std::string out(target);
+  out += "  [";
+  out += LinkNote(link);
+  out += ']';
+  return out;
+}
 
 /// Appends the closing line on repeated links (nothing when there are none).
 void WriteRepeatedLinksLine(std::string& out, long long repeated);

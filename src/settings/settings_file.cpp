@@ -148,4 +148,26 @@ int ReadSettingsFile(const std::string& path, Settings& settings, SystemError* e
   return ParseSettings(text, settings);
 }
 
+MoreChecks MoreChecksOf(const Settings& settings) {
+  MoreChecks more;
+  more.all_links = settings.all_links == 1;
+  more.site_root = settings.site_root == 1;
+  more.site_root_folder = settings.site_root_folder;
+  more.index_pages = settings.index_pages == 1;
+  more.index_files = settings.index_files;
+  more.check_fragments = settings.check_fragments == 1;
+  more.letter_case = settings.letter_case == 1;
+  return more;
+}
+
+void SetMoreChecks(Settings& settings, const MoreChecks& more) {
+  settings.all_links = more.all_links ? 1 : 0;
+  settings.site_root = more.site_root ? 1 : 0;
+  settings.site_root_folder = more.site_root_folder;
+  settings.index_pages = more.index_pages ? 1 : 0;
+  settings.index_files = more.index_files;
+  settings.check_fragments = more.check_fragments ? 1 : 0;
+  settings.letter_case = more.letter_case ? 1 : 0;
+}
+
 }  // namespace qvn

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/platform.h"
+#include "linkcheck/selection.h"
 
 namespace qvn {
 
@@ -20,7 +21,21 @@ struct Settings {
   int top_folder_only = 0;          ///< 1 ticked, any other value unticked
   int show_repeated = 0;
   int include_php = 0;
+  // The more checks, appended after the seventh field; files that end
+  // before them load with these defaults.
+  int all_links = 0;
+  int site_root = 0;
+  std::string site_root_folder;  ///< "" = the top folder
+  int index_pages = 0;
+  std::string index_files = std::string(kDefaultIndexFiles);
+  int check_fragments = 0;
+  int letter_case = 0;
 };
+
+/// The more checks that settings hold (number fields: 1 ticked).
+MoreChecks MoreChecksOf(const Settings& settings);
+/// Stores more into settings' fields of the more checks.
+void SetMoreChecks(Settings& settings, const MoreChecks& more);
 
 /// Number of fields of a complete settings file.
 inline constexpr int kSettingsFields = 7;
