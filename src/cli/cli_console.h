@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qvn::cli {
@@ -16,6 +17,10 @@ bool ConsoleShowsProgress();
 
 /// Width in columns of the terminal on standard error; 80 when unknown.
 std::size_t ConsoleColumns();
+
+/// Writes bytes to standard output exactly as they are (no line-end
+/// translation: a document keeps its own line ends), then flushes it.
+void WriteStandardOutput(std::string_view bytes);
 
 /// Makes the first Ctrl-C call on_interrupt (which must only set a flag);
 /// a second one ends the program at once.

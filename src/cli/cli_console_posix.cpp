@@ -2,6 +2,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <iostream>
+
 #include "cli/cli_console.h"
 
 namespace qvn::cli {
@@ -27,6 +29,11 @@ std::size_t ConsoleColumns() {
   winsize size{};
   if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
   return 80;
+}
+
+void WriteStandardOutput(std::string_view bytes) {
+  std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::cout.flush();
 }
 
 void InstallConsoleInterrupt(void (*on_interrupt)()) {

@@ -2,8 +2,13 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "cli/cli_console.h"
 
@@ -68,6 +73,16 @@ std::size_t ConsoleColumns() {
     if (columns > 0) return static_cast<std::size_t>(columns);
   }
   return 80;
+}
+
+void WriteStandardOutput(std::string_view bytes) {
+  // Standard output is in text mode, which would turn each LF into CR LF.
+  std::cout.flush();
+  std::fflush(stdout);
+  const int previous = _setmode(_fileno(stdout), _O_BINARY);
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+  if (previous != -1) _setmode(_fileno(stdout), previous);
 }
 
 void InstallConsoleInterrupt(void (*on_interrupt)()) {

@@ -13,7 +13,9 @@ struct Bound {
   CLI::Option *top_option = nullptr, *paths_option = nullptr, *links_option = nullptr;
 };
 
-void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound) {
+// with_outputs: also --show-repeated and --output-dir (check and list).
+void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound,
+                         bool with_outputs = true) {
   bound.top_option = command.add_option("top", bound.top, "Top folder of the site");
   bound.top_option->option_text("TOP");
   command
@@ -32,12 +34,15 @@ void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound) {
   bound.links_option->option_text("LIST");
   command.add_flag("--top-folder-only", request.top_folder_only,
                    "Read only the pages directly in the top folder");
-  command.add_flag("--show-repeated", request.show_repeated,
-                   "List a broken link again each time a page repeats it");
+  if (with_outputs)
+    command.add_flag("--show-repeated", request.show_repeated,
+                     "List a broken link again each time a page repeats it");
   command.add_flag("--php", request.include_php, "Read .php files as well as HTML files");
-  command.add_option("--output-dir", request.output_dir,
-                     "Write the reports or the file list here (default: the per-user data folder)")
-      ->option_text("DIR");
+  if (with_outputs)
+    command
+        .add_option("--output-dir", request.output_dir,
+                    "Write the reports or the file list here (default: the per-user data folder)")
+        ->option_text("DIR");
   command
       .add_option("--settings", request.settings_file,
                   "Take the top folder, exclusions and options from this settings file (.usr); "
@@ -64,7 +69,18 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
   CLI::App* list = app.add_subcommand("list", "List the pages a check would read; write files.txt");
   Bound check_bound, list_bound;
   AddSelectionOptions(*check, request, check_bound);
+  AddCheckOutputOptions(*check, request.check_output);
+  check->footer(
+      "With --baseline the exit status is 1 only when there are new broken links\n"
+      "(2 when the baseline cannot be read).");
   AddSelectionOptions(*list, request, list_bound);
+  CLI::App* orphans = app.add_subcommand(
+      "orphans", "List the files no page links to (the top folder's index pages are the roots)");
+  Bound orphans_bound;
+  AddSelectionOptions(*orphans, request, orphans_bound, false);
+  orphans->footer("Exit status: 0 no orphan, 1 orphans found, 2 bad input, 130 stopped.");
+  CLI::App* explain = AddExplainCommand(app, request.explain, request.top_folder,
+                                        request.excluded_links, request.settings_file);
   app.footer(
       "Exit status: 0 no broken link (or list done), 1 broken links found, 2 bad input,\n"
       "130 stopped with Ctrl-C.");
@@ -76,8 +92,17 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
     app.exit(e);
     return 2;
   }
-  request.command = check->parsed() ? Command::kCheck : Command::kList;
-  TakeGiven(request.command == Command::kCheck ? check_bound : list_bound, request);
+  if (explain->parsed()) {
+    request.command = Command::kExplain;
+    return -1;
+  }
+  request.command = check->parsed()     ? Command::kCheck
+                    : orphans->parsed() ? Command::kOrphans
+                                        : Command::kList;
+  TakeGiven(check->parsed()     ? check_bound
+            : orphans->parsed() ? orphans_bound
+                                : list_bound,
+            request);
   return -1;
 }
 

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_check_options.h"
+#include "cli/cli_explain.h"
+
 namespace qvn::cli {
 
-enum class Command { kNone, kCheck, kList };
+enum class Command { kNone, kCheck, kList, kOrphans, kExplain };
 
 /// What the user asked for on the command line.
 /// Options not given stay empty, so that a settings file can supply them.
@@ -22,6 +25,8 @@ struct CliRequest {
   bool include_php = false;
   std::string output_dir;     ///< "" = the per-user data folder
   std::string settings_file;  ///< "" = none
+  CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
+  ExplainArguments explain;         ///< explain: the page and the line
 };
 
 /// Parses argv. Returns -1 when the run is to go ahead with request filled;

@@ -3,6 +3,8 @@
 #include <iostream>
 #include <string>
 
+#include "cli/cli_check_output.h"
+#include "cli/cli_orphans.h"
 #include "cli/cli_status.h"
 #include "common/data_folder.h"
 #include "common/path.h"
@@ -110,24 +112,34 @@ bool WriteResult(const std::string& path, const std::string& text, const std::st
   return false;
 }
 
+// The two text reports, when there is a broken link to report.
+bool WriteTextReports(const CliRequest& request, const Selection& selection,
+                      const CheckResult& result, const std::string& output) {
+  const auto& table = result.broken_links;
+  if (table.empty()) return true;
+  const ReportContext context{selection.top_folder, result.stopped, request.show_repeated};
+  const long long repeated = CountRepeatedLinks(table);
+  return WriteResult(JoinFile(output, "links_to.txt"),
+                     FormatReportBySource(table, context, repeated), "the report") &&
+         WriteResult(JoinFile(output, "links_from.txt"),
+                     FormatReportByTarget(table, context, repeated), "the report");
+}
+
 int RunCheckCommand(const CliRequest& request, const Selection& selection,
                     const std::string& output) {
+  CheckOutput delivery(request.check_output);
+  if (!delivery.Prepare()) return kExitBadInput;
   CliStatus status(StandardErrorIsTerminal());
   const CheckResult result = RunCheck(selection, status);
   status.Finish();
-  const auto& table = result.broken_links;
-  if (!table.empty()) {
-    const ReportContext context{selection.top_folder, result.stopped, request.show_repeated};
-    const long long repeated = CountRepeatedLinks(table);
-    if (!WriteResult(JoinFile(output, "links_to.txt"),
-                     FormatReportBySource(table, context, repeated), "the report") ||
-        !WriteResult(JoinFile(output, "links_from.txt"),
-                     FormatReportByTarget(table, context, repeated), "the report"))
-      return kExitBadInput;
-  }
-  std::cout << CheckOutcomeText(static_cast<long long>(table.size()), result.stopped) << '\n';
-  if (result.stopped) return kExitStopped;
-  return table.empty() ? kExitClean : kExitBrokenLinks;
+  if (WritesTextReports(request.check_output) &&
+      !WriteTextReports(request, selection, result, output))
+    return kExitBadInput;
+  if (!delivery.Deliver(result, selection.top_folder)) return kExitBadInput;
+  delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
+                                        result.stopped)
+                    << '\n';
+  return result.stopped ? kExitStopped : delivery.ExitStatus(result);
 }
 
 int RunListCommand(const Selection& selection, const std::string& output) {
@@ -153,6 +165,11 @@ int Execute(CliRequest request) {
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
   if (loaded <= 0) return Fail(CatalogueFailureText(loaded, catalogue_path));
+  if (request.command == Command::kExplain) {
+    // The page's folder stands in for a top folder not given.
+    const Selection selection = MakeSelection(request, request.top_folder.value_or(""));
+    return RunExplainCommand(request.explain, selection, request.settings_file);
+  }
 
   std::string top = request.top_folder.value_or("");
   switch (ValidateTopFolder(top)) {
@@ -163,8 +180,12 @@ int Execute(CliRequest request) {
     case TopFolderProblem::kNone:
       break;
   }
-  const std::string output = PrepareOutputFolder(request, catalogue);
-  if (output.empty()) return kExitBadInput;
+  if (request.command == Command::kOrphans) return RunOrphansCommand(MakeSelection(request, top));
+  // Only the text reports and the file list go to the output folder.
+  const bool uses_folder =
+      request.command != Command::kCheck || WritesTextReports(request.check_output);
+  const std::string output = uses_folder ? PrepareOutputFolder(request, catalogue) : std::string();
+  if (uses_folder && output.empty()) return kExitBadInput;
   const Selection selection = MakeSelection(request, top);
   return request.command == Command::kCheck ? RunCheckCommand(request, selection, output)
                                             : RunListCommand(selection, output);

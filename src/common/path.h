@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/platform.h"
+
 namespace qvn {
 
 /// A non-empty path loses all trailing separators and gets exactly one; "" stays "".
@@ -31,6 +33,16 @@ bool IsExistingFolder(std::string_view path);
 /// path with "." and ".." components resolved lexically and repeated
 /// separators collapsed; leading ".." of a relative path are kept.
 std::string ResolveDotSegments(std::string_view path);
+
+/// Whether path may hold "." or ".." components or doubled separators (after
+/// its first character). When false, ResolveDotSegments gives back a path
+/// that does not end in a separator unchanged.
+inline bool MayNeedDotResolution(std::string_view path) {
+  constexpr char kDotAfterSeparator[] = {kSeparator, '.', '\0'};
+  constexpr char kDoubled[] = {kSeparator, kSeparator, '\0'};
+  return path.starts_with('.') || path.find(kDotAfterSeparator) != std::string_view::npos ||
+         path.find(kDoubled, 1) != std::string_view::npos;
+}
 
 /// True when the last component of path is empty, "." or "..": such a path
 /// never names a file, whatever the disk holds.

@@ -8,17 +8,6 @@
 #include "linkcheck/link_extract.h"
 
 namespace qvn {
-namespace {
-
-// Whether the path may hold "." or ".." components or doubled separators.
-bool NeedsDotResolution(std::string_view path) {
-  constexpr char kDotAfterSeparator[] = {kSeparator, '.', '\0'};
-  constexpr char kDoubled[] = {kSeparator, kSeparator, '\0'};
-  return path.starts_with('.') || path.find(kDotAfterSeparator) != std::string_view::npos ||
-         path.find(kDoubled, 1) != std::string_view::npos;
-}
-
-}  // namespace
 
 LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache)
     : cache_(cache) {
@@ -44,14 +33,15 @@ bool LinkChecker::Exists(std::string_view path) {
 
 bool LinkChecker::TargetExists(const std::string& target) {
   if (EndsInNonFileComponent(target)) return false;
-  if (!NeedsDotResolution(target)) return Exists(target);
+  if (!MayNeedDotResolution(target)) return Exists(target);
   resolved_ = ResolveDotSegments(target);
   return Exists(resolved_);
 }
 
 bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                                    std::vector<BrokenLink>& broken,
-                                   const std::atomic<bool>* cancel, const FolderHandle* folder) {
+                                   const std::atomic<bool>* cancel, const FolderHandle* folder,
+                                   std::vector<std::string>* linked) {
   InputFile file;
   const bool opened = folder != nullptr && page.starts_with(folder->path())
                           ? file.Open(*folder, page.substr(folder->path().size()))
@@ -68,7 +58,11 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
     if (!raw) continue;
     const std::string_view written = LinkText(line, *raw, decoded_line_);
     if (!PrepareLink(written, excluded_folded_, link_)) continue;
-    if (!FormTarget(link_, chain, target_) || TargetExists(target_)) continue;
+    if (!FormTarget(link_, chain, target_)) continue;
+    if (TargetExists(target_)) {
+      if (linked != nullptr) linked->push_back(MayNeedDotResolution(target_) ? resolved_ : target_);
+      continue;
+    }
     const std::size_t offset = static_cast<std::size_t>(raw->data() - line.data());
     broken.push_back({target_, std::string(written), reader.line_number(),
                       static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1});

@@ -21,11 +21,14 @@ class LinkChecker {
   /// order. chain runs from the top folder to the page's
   /// folder. A page that cannot be opened or read further is left silently;
   /// reading also ends early once *cancel is set. Returns false when the page
-  /// turned out to be empty. When given, folder is the page's folder opened.
+  /// turned out to be empty. When given, folder is the page's folder opened,
+  /// and linked receives the path of every existing target, in line order,
+  /// with "." and ".." resolved (the same file always gives the same path).
   bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                         std::vector<BrokenLink>& broken,
                         const std::atomic<bool>* cancel = nullptr,
-                        const FolderHandle* folder = nullptr);
+                        const FolderHandle* folder = nullptr,
+                        std::vector<std::string>* linked = nullptr);
 
   /// True when target names an existing file: "." and ".." inside it are
   /// resolved first, and a target ending in a separator, "." or ".." is never

@@ -21,13 +21,17 @@ struct PagePipeline::Task {
   std::string path;
   PageFolder folder;
   std::vector<BrokenLink> broken;
+  std::vector<std::string> linked;
   bool has_content = true;
   bool done = false;
 };
 
 PagePipeline::PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers,
-                           Status& status, Commit commit)
-    : excluded_links_(excluded_links), status_(status), commit_(std::move(commit)) {
+                           Status& status, Commit commit, CommitLinked commit_linked)
+    : excluded_links_(excluded_links),
+      status_(status),
+      commit_(std::move(commit)),
+      commit_linked_(std::move(commit_linked)) {
   for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { WorkerLoop(); });
 }
 
@@ -53,9 +57,7 @@ void PagePipeline::WorkerLoop() {
       }
     }
     for (Task* task : batch) {
-      if (!cancel_)
-        task->has_content = checker.CheckLinksInFile(task->path, *task->folder.chain, task->broken,
-                                                     &cancel_, task->folder.handle.get());
+      if (!cancel_) Read(checker, *task, &cancel_);
     }
     {
       std::lock_guard<std::mutex> lock(mutex_);
@@ -65,15 +67,25 @@ void PagePipeline::WorkerLoop() {
   }
 }
 
+void PagePipeline::Read(LinkChecker& checker, Task& task, const std::atomic<bool>* cancel) {
+  task.has_content =
+      checker.CheckLinksInFile(task.path, *task.folder.chain, task.broken, cancel,
+                               task.folder.handle.get(), commit_linked_ ? &task.linked : nullptr);
+}
+
+void PagePipeline::CommitTask(Task& task) {
+  commit_(task.path, task.has_content, task.broken);
+  if (commit_linked_) commit_linked_(task.path, task.linked);
+}
+
 void PagePipeline::Submit(std::string path, const PageFolder& folder) {
   auto task = std::make_unique<Task>();
   task->path = std::move(path);
   task->folder = folder;
   if (threads_.empty()) {
     LinkChecker checker(excluded_links_, cache_);
-    task->has_content = checker.CheckLinksInFile(task->path, *task->folder.chain, task->broken,
-                                                 nullptr, task->folder.handle.get());
-    commit_(task->path, task->has_content, task->broken);
+    Read(checker, *task, nullptr);
+    CommitTask(*task);
     return;
   }
   bool was_empty = false;
@@ -95,7 +107,7 @@ void PagePipeline::CommitDone() {
     std::unique_ptr<Task> task = std::move(window_.front());
     window_.pop_front();
     lock.unlock();
-    commit_(task->path, task->has_content, task->broken);
+    CommitTask(*task);
     // Between two pages is where a stop takes effect.
     if (status_.ShouldStop()) cancel_ = true;
     lock.lock();

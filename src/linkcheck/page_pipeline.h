@@ -20,6 +20,8 @@
 
 namespace qvn {
 
+class LinkChecker;
+
 class PagePipeline {
  public:
   /// Receives a page's results: its path, whether it held anything at all,
@@ -27,11 +29,17 @@ class PagePipeline {
   using Commit = std::function<void(const std::string& path, bool has_content,
                                     std::vector<BrokenLink>& broken)>;
 
+  /// Receives, right after a page's commit, the existing files its links
+  /// name (see LinkChecker::CheckLinksInFile).
+  using CommitLinked =
+      std::function<void(const std::string& path, std::vector<std::string>& linked)>;
+
   /// workers 0 reads each page at once on the calling thread. status is
   /// polled while waiting for a slow page; once it asks to stop, no more
-  /// pages are committed.
+  /// pages are committed. Pages' existing targets are gathered only when
+  /// commit_linked is given.
   PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers, Status& status,
-               Commit commit);
+               Commit commit, CommitLinked commit_linked = nullptr);
   ~PagePipeline();
   PagePipeline(const PagePipeline&) = delete;
   PagePipeline& operator=(const PagePipeline&) = delete;
@@ -49,10 +57,13 @@ class PagePipeline {
   void CommitDone();
   void WaitForOldest();
   void StopWorkers();
+  void Read(LinkChecker& checker, Task& task, const std::atomic<bool>* cancel);
+  void CommitTask(Task& task);
 
   std::vector<std::string> excluded_links_;
   Status& status_;
   Commit commit_;
+  CommitLinked commit_linked_;
   ExistenceCache cache_;
   std::mutex mutex_;
   std::condition_variable work_ready_, task_done_;

@@ -16,7 +16,8 @@ class FolderWalk {
         selector_(selection),
         status_(status),
         visitor_(visitor),
-        lengths_wanted_(!visitor.SkipsEmptyPagesItself()) {}
+        lengths_wanted_(!visitor.SkipsEmptyPagesItself()),
+        other_files_wanted_(visitor.WantsOtherFiles()) {}
 
   bool Run() {
     auto top = std::make_shared<FolderHandle>();
@@ -44,6 +45,7 @@ class FolderWalk {
   PageFolder folder_{std::make_shared<FolderChain>(), nullptr};
   std::vector<FolderId> ids_;
   const bool lengths_wanted_;
+  const bool other_files_wanted_;
   long long files_found_ = 0;
   bool stopped_ = false;
 };
@@ -86,7 +88,12 @@ bool FolderWalk::WalkFiles(const std::string& folder, const std::vector<FolderEn
     const bool selected = IsSelected(path, entry, size_failed);
     // A file whose length cannot be read ends this folder's walk.
     if (size_failed) return false;
-    if (!selected) continue;
+    if (!selected) {
+      if (other_files_wanted_ && selector_.IsNotSelectedFileType(path) &&
+          !selector_.IsExcludedFilepath(path))
+        visitor_.OnOtherFile(path);
+      continue;
+    }
     visitor_.OnPage(path, ++files_found_, folder_);
     if (Stop()) return false;
   }

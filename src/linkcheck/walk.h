@@ -34,6 +34,12 @@ class PageVisitor {
   /// its end finds that out for free), so the walk need not ask for lengths.
   /// Numbers then count empty pages too; the visitor renumbers.
   virtual bool SkipsEmptyPagesItself() const { return false; }
+  /// True when the visitor wants OnOtherFile calls too.
+  virtual bool WantsOtherFiles() const { return false; }
+  /// A file in a walked folder that is no page to read (its type is not
+  /// selected), at full path `path`, in walk order among the pages. Files
+  /// whose paths are excluded are not passed.
+  virtual void OnOtherFile(const std::string& path) { (void)path; }
 };
 
 /// Folders more than this many levels below the top folder are not entered.

@@ -15,6 +15,7 @@
 
 #include "common/data_folder.h"
 #include "common/path.h"
+#include "reports/results_window.h"
 #include "reports/view_window.h"
 #include "settings/exclusions.h"
 #include "ui/popup_window.h"
@@ -34,6 +35,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   frmView = new ViewWindow("frmView", catalogue_);
   frmView2 = new ViewWindow("frmView2", catalogue_);
   frmPopUp = new PopupWindow(this);
+  CreateResultsControls();
+  CreateOrphansControls();
   browseForFolder = [this] {
     return QFileDialog::getExistingDirectory(this, "Specify top folder", txbTopFolder->text());
   };
@@ -45,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 MainWindow::~MainWindow() {
   delete frmView;
   delete frmView2;
+  delete frmResults;
 }
 
 QString MainWindow::Text(int number) const { return Q(catalogue_.Get(number)); }
@@ -125,6 +129,7 @@ void MainWindow::SetControlsEnabled(bool enabled) {
   }
   lblScanningFile->setVisible(!enabled && !blnListingFiles);
   cmdQuit->setEnabled(true);
+  UpdateResultsButton(enabled);
 }
 
 void MainWindow::SetDefaultFocus() {

@@ -10,6 +10,7 @@
 
 #include "linkcheck/broken_links.h"
 #include "linkcheck/selection.h"
+#include "reports/findings.h"
 #include "ui/catalogue.h"
 
 class QCheckBox;
@@ -23,6 +24,8 @@ namespace qvn::gui {
 
 class ViewWindow;
 class PopupWindow;
+class ResultsWindow;
+class OrphansWindow;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -68,6 +71,12 @@ class MainWindow : public QWidget {
   QComboBox *cboClear, *cboSettings;
   ViewWindow *frmView, *frmView2;
   PopupWindow* frmPopUp;
+  /// The broken links of the last check as a table, and its button.
+  ResultsWindow* frmResults;
+  QPushButton* cmdResults;
+  /// The orphan files of the last orphan search, and its button.
+  OrphansWindow* frmOrphans;
+  QPushButton* cmdOrphans;
 
   /// Seams for tests: the folder browser (returns "" when cancelled) and the
   /// web-page launcher (returns false on failure).
@@ -96,6 +105,14 @@ class MainWindow : public QWidget {
   void ShowOutputFile();
   void ShowOutputFileInView2();
   void cmdHelp_Click();
+  /// Shows the results window with the last check's broken links.
+  void cmdResults_Click();
+  /// After a check: the results button follows its outcome, and an open
+  /// results window shows the new broken links (or closes when there are none).
+  void UpdateResultsAfterCheck();
+  /// Searches the current top folder and selection for orphan files, as a
+  /// check runs, and shows them in frmOrphans.
+  void cmdOrphans_Click();
 
   // Top folder and exclusions.
   void cmdTopFolder_Click();
@@ -146,9 +163,16 @@ class MainWindow : public QWidget {
   bool WriteOutput(const QString& path, const std::string& text, const QString& what,
                    const QString& title);
   void EndRun();
+  void CreateResultsControls();
+  void CreateOrphansControls();
+  bool PrepareOrphanSearch();
+  void UpdateResultsButton(bool controls_enabled);
+  Findings CurrentFindings() const;
 
   Catalogue catalogue_;
   bool quitting_ = false;
+  std::string results_top_folder_;  ///< the last check's top folder
+  bool results_stopped_ = false;    ///< the last check was stopped
 };
 
 }  // namespace qvn::gui

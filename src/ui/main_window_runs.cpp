@@ -99,6 +99,7 @@ void MainWindow::cmdCheckLinks_Click() {
   if (!blnStop && blnRunStarted)
     lblTotalNumFilesOrBrokenLinks->setText(
         Q(CheckOutcomeText(static_cast<long long>(strBrokenLinks.size()), false)));
+  UpdateResultsAfterCheck();
   blnStop = false;
   if (frmView2->isVisible()) {
     frmView2->raise();

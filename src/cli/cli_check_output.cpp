@@ -1,0 +1,152 @@
+#include "cli/cli_check_output.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_console.h"
+#include "cli/cli_run.h"
+#include "common/path.h"
+#include "common/platform.h"
+#include "reports/baseline.h"
+#include "reports/report_csv.h"
+#include "reports/report_json.h"
+#include "reports/report_markdown.h"
+#include "reports/report_sarif.h"
+
+#ifndef QVN_VERSION
+#define QVN_VERSION "0.0.0"
+#endif
+
+namespace qvn::cli {
+namespace {
+
+bool Fail(const std::string& message) {
+  std::cerr << "qvn: " << message << '\n';
+  return false;
+}
+
+// The folder a file named by the user goes into ("." for a bare name);
+// on Windows a typed "/" separates too.
+std::string FolderOf(const std::string& path) {
+  const std::size_t cut = path.find_last_of(kSeparator == '/' ? "/" : "/\\");
+  return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
+}
+
+bool CanWrite(const std::string& path, const std::string& option) {
+  if (IsExistingFolder(path)) return Fail(option + " " + path + " is a folder");
+  SystemError error;
+  if (CanWriteInFolder(FolderOf(path), &error)) return true;
+  return Fail("cannot write " + option + " " + path + ": " + error.description);
+}
+
+// The top folder as an absolute "file:" URI, "" when it cannot be made absolute.
+std::string TopFolderUri(const std::string& top_folder) {
+  const std::u8string utf8(top_folder.begin(), top_folder.end());
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(utf8, error);
+  if (error) return {};
+  const std::u8string text = absolute.u8string();
+  return FolderFileUri(std::string(text.begin(), text.end()));
+}
+
+std::string FormatDocument(const std::string& format, const Findings& findings,
+                           const BaselineComparison* comparison) {
+  if (format == "csv") return FormatResultsCsv(findings, comparison);
+  if (format == "markdown") return FormatResultsMarkdown(findings, comparison);
+  if (format == "sarif")
+    return FormatResultsSarif(findings, comparison,
+                              {QVN_VERSION, TopFolderUri(findings.top_folder)});
+  return FormatResultsJson(findings, comparison);
+}
+
+std::string Counted(long long n, const char* one, const char* many) {
+  return n == 0 ? std::string("No ") + many : std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+void PrintFinding(const Finding& finding) {
+  std::cout << "  " << finding.page << ", line " << finding.line << ": " << finding.link << '\n';
+}
+
+void PrintBaselineText(const Findings& findings, const BaselineComparison& comparison) {
+  std::cout << Counted(comparison.new_count, "new broken link", "new broken links")
+            << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
+  for (std::size_t i = 0; i < findings.items.size(); ++i)
+    if (comparison.states[i] == BaselineState::kNew) PrintFinding(findings.items[i]);
+  const auto fixed = static_cast<long long>(comparison.fixed.size());
+  std::cout << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
+            << (fixed > 0 ? ":" : ".") << '\n';
+  for (const auto& finding : comparison.fixed) PrintFinding(finding);
+}
+
+}  // namespace
+
+bool CheckOutput::Prepare() {
+  if (WritesTextReports(options_) && !options_.out_file.empty())
+    return Fail("--out needs --format json, csv, sarif or markdown (the text format writes "
+                "its reports to --output-dir)");
+  if (!options_.out_file.empty() && !CanWrite(options_.out_file, "--out")) return false;
+  if (!options_.write_baseline_file.empty() &&
+      !CanWrite(options_.write_baseline_file, "--write-baseline"))
+    return false;
+  if (options_.baseline_file.empty()) return true;
+  std::vector<Finding> findings;
+  std::string error;
+  if (!ReadBaseline(options_.baseline_file, findings, &error))
+    return Fail("cannot use the baseline " + options_.baseline_file + ": " + error);
+  baseline_ = std::move(findings);
+  return true;
+}
+
+bool CheckOutput::Deliver(const CheckResult& result, const std::string& top_folder) {
+  const bool text = WritesTextReports(options_);
+  if (text && !baseline_ && options_.write_baseline_file.empty()) return true;
+  const Findings findings = BuildFindings(result, top_folder);
+  std::optional<BaselineComparison> comparison;
+  if (baseline_) {
+    comparison = CompareWithBaseline(findings.items, *baseline_);
+    new_count_ = comparison->new_count;
+  }
+  if (text && comparison) PrintBaselineText(findings, *comparison);
+  if (!text && !WriteDocument(FormatDocument(options_.format, findings,
+                                             comparison ? &*comparison : nullptr)))
+    return false;
+  return WriteBaselineFile(findings);
+}
+
+bool CheckOutput::WriteDocument(const std::string& document) {
+  if (options_.out_file.empty()) {
+    WriteStandardOutput(document);
+    return true;
+  }
+  return WriteFile(options_.out_file, document, "the results");
+}
+
+bool CheckOutput::WriteBaselineFile(const Findings& findings) {
+  const std::string& path = options_.write_baseline_file;
+  if (path.empty()) return true;
+  if (findings.stopped) {
+    std::cerr << "qvn: the check was stopped, so the baseline " << path
+              << " was not written (it would be incomplete)\n";
+    return true;
+  }
+  return WriteFile(path, FormatResultsJson(findings), "the baseline");
+}
+
+bool CheckOutput::WriteFile(const std::string& path, const std::string& bytes, const char* what) {
+  SystemError error;
+  if (!WriteFileReplacing(path, bytes, &error))
+    return Fail(std::string("unable to write ") + what + " to " + path + ": " + error.description);
+  People() << path << '\n';
+  return true;
+}
+
+std::ostream& CheckOutput::People() const {
+  return WritesTextReports(options_) ? std::cout : std::cerr;
+}
+
+int CheckOutput::ExitStatus(const CheckResult& result) const {
+  if (baseline_) return new_count_ > 0 ? kExitBrokenLinks : kExitClean;
+  return result.broken_links.empty() ? kExitClean : kExitBrokenLinks;
+}
+
+}  // namespace qvn::cli

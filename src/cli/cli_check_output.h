@@ -1,0 +1,47 @@
+#pragma once
+// What `qvn check` hands over besides the outcome: the two text reports (the
+// text format, written by cli_run), or one document in a machine-readable
+// format; and the comparison with a baseline, and a new baseline.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_check_options.h"
+#include "linkcheck/run.h"
+#include "reports/findings.h"
+
+namespace qvn::cli {
+
+class CheckOutput {
+ public:
+  explicit CheckOutput(const CheckOutputOptions& options) : options_(options) {}
+
+  /// Before the run, so that a mistake costs no run and no result is lost:
+  /// the options fit together, the baseline is read and valid, and the
+  /// files to write can be written. False after printing the problem.
+  bool Prepare();
+  /// After the run (and the text reports): in the text format prints the new
+  /// and fixed links, otherwise writes the document; then saves the
+  /// baseline unless the run was stopped. False after printing why a file
+  /// could not be written.
+  bool Deliver(const CheckResult& result, const std::string& top_folder);
+  /// Where texts for people go: standard output in the text format,
+  /// standard error otherwise (standard output may carry the document).
+  std::ostream& People() const;
+  /// The exit status of a run that was not stopped: with a baseline 1 only
+  /// for new broken links, otherwise 1 for any.
+  int ExitStatus(const CheckResult& result) const;
+
+ private:
+  bool WriteDocument(const std::string& document);
+  bool WriteBaselineFile(const Findings& findings);
+  bool WriteFile(const std::string& path, const std::string& bytes, const char* what);
+
+  const CheckOutputOptions& options_;
+  std::optional<std::vector<Finding>> baseline_;
+  long long new_count_ = 0;
+};
+
+}  // namespace qvn::cli

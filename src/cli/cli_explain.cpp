@@ -1,0 +1,62 @@
+#include "cli/cli_explain.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/cli_run.h"
+#include "linkcheck/page_explain.h"
+
+namespace qvn::cli {
+
+CLI::App* AddExplainCommand(CLI::App& app, ExplainArguments& arguments,
+                            std::optional<std::string>& top, std::optional<std::string>& links,
+                            std::string& settings_file) {
+  CLI::App* explain = app.add_subcommand(
+      "explain", "Tell step by step how a check treats the link on one line of a page");
+  explain->add_option("page", arguments.page, "The page")->option_text("PAGE")->required();
+  explain->add_option("line", arguments.line, "The line's number (from 1)")
+      ->option_text("LINE")
+      ->required()
+      ->check(CLI::PositiveNumber);
+  explain
+      ->add_option_function<std::string>(
+          "--top",
+          [&](const std::string& value) {
+            top = value;
+            arguments.top_given = true;
+          },
+          "Top folder of the site (default: the page's folder)")
+      ->option_text("TOP");
+  explain
+      ->add_option_function<std::string>(
+          "--exclude-links", [&](const std::string& value) { links = value; },
+          "Do not test links that contain one of these comma-separated words")
+      ->option_text("LIST");
+  explain
+      ->add_option("--settings", settings_file,
+                   "Take the top folder and exclusions from this settings file (.usr); "
+                   "options given on the command line win")
+      ->option_text("FILE");
+  explain->footer("Exit status: 0 explained (whatever the outcome), 2 bad input.");
+  return explain;
+}
+
+int RunExplainCommand(const ExplainArguments& arguments, const Selection& selection,
+                      const std::string& settings_file) {
+  const std::string note = !arguments.top_given && !settings_file.empty()
+                               ? "from the settings file " + settings_file
+                               : "";
+  const PageLineExplanation explanation =
+      ExplainPageLine(arguments.page, arguments.line, selection, note);
+  if (!explanation.error.empty()) {
+    std::cerr << "qvn: " << explanation.error << '\n';
+    return kExitBadInput;
+  }
+  for (const auto& step : explanation.steps) std::cout << step << '\n';
+  int number = 0;
+  for (const auto& step : explanation.line.steps) std::cout << ++number << ". " << step << '\n';
+  std::cout << "Outcome: " << OutcomeText(explanation.line.outcome) << '\n';
+  return kExitClean;
+}
+
+}  // namespace qvn::cli

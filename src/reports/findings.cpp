@@ -1,0 +1,81 @@
+#include "reports/findings.h"
+
+#include <unordered_map>
+
+#include "common/path.h"
+
+namespace qvn {
+namespace {
+
+constexpr std::array<std::string_view, kFindingKinds> kNames = {"missing-file", "folder",
+                                                                "not-a-file"};
+constexpr std::array<std::string_view, kFindingKinds> kNotes = {
+    "no such file", "a folder, not a file", "not a regular file"};
+
+FindingKind KindOf(PathKind kind) {
+  switch (kind) {
+    case PathKind::kFolder: return FindingKind::kFolder;
+    case PathKind::kOther: return FindingKind::kNotAFile;
+    default: return FindingKind::kMissingFile;  // a file now: it was missing when tested
+  }
+}
+
+}  // namespace
+
+std::string_view KindName(FindingKind kind) { return kNames[static_cast<std::size_t>(kind)]; }
+
+std::optional<FindingKind> KindFromName(std::string_view name) {
+  for (std::size_t i = 0; i < kNames.size(); ++i)
+    if (kNames[i] == name) return static_cast<FindingKind>(i);
+  return std::nullopt;
+}
+
+std::string_view KindNote(FindingKind kind) { return kNotes[static_cast<std::size_t>(kind)]; }
+
+std::array<long long, kFindingKinds> Findings::CountByKind() const {
+  std::array<long long, kFindingKinds> counts{};
+  for (const auto& item : items) ++counts[static_cast<std::size_t>(item.kind)];
+  return counts;
+}
+
+long long Findings::PagesWithFindings() const {
+  long long pages = 0;
+  // Items of one page are consecutive, as the walk found them.
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (i == 0 || items[i].page != items[i - 1].page) ++pages;
+  return pages;
+}
+
+Findings BuildFindings(const BrokenLinkTable& table, const std::string& top_folder, bool stopped,
+                       const PathKindProbe& probe) {
+  Findings findings;
+  findings.top_folder = top_folder;
+  findings.stopped = stopped;
+  findings.items.reserve(table.size());
+  std::unordered_map<std::string, FindingKind> kinds;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const BrokenLink& link = table.Link(i);
+    auto known = kinds.find(link.target);
+    if (known == kinds.end())
+      known = kinds.emplace(link.target, KindOf(probe(ResolveDotSegments(link.target)))).first;
+    Finding finding;
+    finding.page = RelativePart(table.Source(i), top_folder.size());
+    finding.line = link.line;
+    finding.column = link.column;
+    finding.link = link.link;
+    finding.target = RelativePart(link.target, top_folder.size());
+    finding.kind = known->second;
+    finding.note = KindNote(finding.kind);
+    findings.items.push_back(std::move(finding));
+  }
+  return findings;
+}
+
+Findings BuildFindings(const CheckResult& result, const std::string& top_folder,
+                       const PathKindProbe& probe) {
+  Findings findings = BuildFindings(result.broken_links, top_folder, result.stopped, probe);
+  findings.pages_read = result.pages_read;
+  return findings;
+}
+
+}  // namespace qvn
