@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <variant>
 
 #include "common/text.h"
 #include "common/text_file.h"
@@ -83,6 +85,16 @@ class FieldReader {
 
 }  // namespace
 
+bool HasMoreChecksFields(const Settings& settings) {
+  const Settings defaults;
+  return settings.all_links != defaults.all_links || settings.site_root != defaults.site_root ||
+         settings.site_root_folder != defaults.site_root_folder ||
+         settings.index_pages != defaults.index_pages ||
+         settings.index_files != defaults.index_files ||
+         settings.check_fragments != defaults.check_fragments ||
+         settings.letter_case != defaults.letter_case;
+}
+
 std::string FormatSettings(const Settings& settings) {
   std::string out;
   AppendText(out, settings.top_folder);
@@ -92,6 +104,14 @@ std::string FormatSettings(const Settings& settings) {
   AppendNumber(out, settings.top_folder_only);
   AppendNumber(out, settings.show_repeated);
   AppendNumber(out, settings.include_php);
+  if (!HasMoreChecksFields(settings)) return out;
+  AppendNumber(out, settings.all_links);
+  AppendNumber(out, settings.site_root);
+  AppendText(out, settings.site_root_folder);
+  AppendNumber(out, settings.index_pages);
+  AppendText(out, settings.index_files);
+  AppendNumber(out, settings.check_fragments);
+  AppendNumber(out, settings.letter_case);
   return out;
 }
 
@@ -100,7 +120,9 @@ std::string FieldWithDoubleQuote(const Settings& settings) {
       {&settings.top_folder, "top folder"},
       {&settings.excluded_subfolders, "excluded top subfolders"},
       {&settings.excluded_filepaths, "filepath exclusions"},
-      {&settings.excluded_links, "link exclusions"}};
+      {&settings.excluded_links, "link exclusions"},
+      {&settings.site_root_folder, "site root folder"},
+      {&settings.index_files, "index pages"}};
   for (const auto& [text, name] : fields)
     if (text->find('"') != std::string::npos) return name;
   return {};
@@ -110,20 +132,29 @@ int ParseSettings(std::string_view text, Settings& settings) {
   // Editors may put a byte-order mark before a UTF-8 file's first field.
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   FieldReader reader(text);
-  std::string* texts[] = {&settings.top_folder, &settings.excluded_subfolders,
-                          &settings.excluded_filepaths, &settings.excluded_links};
+  // Each field is a text or a number, in the file's order.
+  using Field = std::variant<std::string*, int*>;
+  const Field fields[] = {&settings.top_folder,      &settings.excluded_subfolders,
+                          &settings.excluded_filepaths, &settings.excluded_links,
+                          &settings.top_folder_only, &settings.show_repeated,
+                          &settings.include_php,     &settings.all_links,
+                          &settings.site_root,       &settings.site_root_folder,
+                          &settings.index_pages,     &settings.index_files,
+                          &settings.check_fragments, &settings.letter_case};
+  static_assert(std::size(fields) == kAllSettingsFields);
   constexpr char kOtherSlash = kSeparator == '/' ? '\\' : '/';
   int read = 0;
-  for (std::string* field : texts) {
-    std::string value;
-    if (!reader.Text(value)) return read;
-    if (field == &settings.excluded_subfolders)
-      std::replace(value.begin(), value.end(), kOtherSlash, kSeparator);
-    *field = std::move(value);
-    ++read;
-  }
-  for (int* field : {&settings.top_folder_only, &settings.show_repeated, &settings.include_php}) {
-    if (!reader.Number(*field)) return read;
+  for (const Field& field : fields) {
+    if (int* const* number = std::get_if<int*>(&field)) {
+      if (!reader.Number(**number)) return read;
+    } else {
+      std::string* target = std::get<std::string*>(field);
+      std::string value;
+      if (!reader.Text(value)) return read;
+      if (target == &settings.excluded_subfolders)
+        std::replace(value.begin(), value.end(), kOtherSlash, kSeparator);
+      *target = std::move(value);
+    }
     ++read;
   }
   return read;

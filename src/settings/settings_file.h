@@ -1,9 +1,16 @@
 #pragma once
 // Settings files (*.usr): the top folder, the three exclusion lists and the
-// three options, as seven fields. A text field is written between double
-// quotes (line breaks allowed inside), a number as " N ", each followed by
-// CR LF. There is no escape for a double quote, so a text holding one cannot
-// be stored.
+// three options, as seven fields, then the more checks as seven more: all
+// links (number), site root (number), site root folder (text), index pages
+// (number), index files (text), check fragments (number), letter case
+// (number). A text field is written between double quotes (line breaks
+// allowed inside), a number as " N ", each followed by CR LF. There is no
+// escape for a double quote, so a text holding one cannot be stored.
+//
+// The fields of the more checks are written only when one of them differs
+// from its default, so settings that do not use them give the seven-field
+// file of earlier versions, byte for byte; a seven-field file loads them
+// with their defaults.
 
 #include <string>
 #include <string_view>
@@ -37,18 +44,31 @@ MoreChecks MoreChecksOf(const Settings& settings);
 /// Stores more into settings' fields of the more checks.
 void SetMoreChecks(Settings& settings, const MoreChecks& more);
 
-/// Number of fields of a complete settings file.
+/// Number of fields of a complete settings file: one without the more
+/// checks, which then take their defaults.
 inline constexpr int kSettingsFields = 7;
+/// Number of fields of a file that holds the more checks as well.
+inline constexpr int kAllSettingsFields = 14;
 
-/// The file's text (UTF-8 in memory).
+/// True when fields_read (as ParseSettings returns it) means the whole file
+/// was read: the seven fields alone, or all fourteen.
+inline bool IsCompleteSettingsRead(int fields_read) {
+  return fields_read == kSettingsFields || fields_read == kAllSettingsFields;
+}
+
+/// True when one field of the more checks differs from its default.
+bool HasMoreChecksFields(const Settings& settings);
+
+/// The file's text (UTF-8 in memory): seven fields, or fourteen when
+/// HasMoreChecksFields.
 std::string FormatSettings(const Settings& settings);
 
 /// The name of the first text field that holds a double quote, such as
-/// "link exclusions"; "" when every field can be stored.
+/// "link exclusions" or "index pages"; "" when every field can be stored.
 std::string FieldWithDoubleQuote(const Settings& settings);
 
 /// Reads the fields in order into settings and returns how many were read
-/// (0 to 7). Reading ends at the first field that is missing or malformed (a
+/// (0 to 14). Reading ends at the first field that is missing or malformed (a
 /// number field holding text or a number beyond 16 bits, an unclosed quote);
 /// the fields from there on are left as they were. In the subfolder names
 /// either slash becomes the platform's separator, so files move between

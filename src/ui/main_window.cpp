@@ -37,6 +37,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   frmPopUp = new PopupWindow(this);
   CreateResultsControls();
   CreateOrphansControls();
+  CreateMoreChecksControls();
   browseForFolder = [this] {
     return QFileDialog::getExistingDirectory(this, "Specify top folder", txbTopFolder->text());
   };
@@ -91,6 +92,8 @@ void MainWindow::InitialiseSettings() {
   chkTopFolderOnly->setChecked(false);
   chkShowRepeatedLinks->setChecked(false);
   chkIncludePHPfiles->setChecked(false);
+  moreChecks = MoreChecks();
+  UpdateMoreChecksButton();
   lngMaxNumFiles = lngMaxNumLinks = 50000;
   strLastSettingsFile.clear();
   SystemError error;

@@ -77,6 +77,11 @@ class MainWindow : public QWidget {
   /// The orphan files of the last orphan search, and its button.
   OrphansWindow* frmOrphans;
   QPushButton* cmdOrphans;
+  /// The checks beyond the line scan that check runs and orphan searches
+  /// use (all off until chosen or loaded), and the button that opens their
+  /// window; its caption counts those on.
+  MoreChecks moreChecks;
+  QPushButton* cmdMoreChecks;
 
   /// Seams for tests: the folder browser (returns "" when cancelled) and the
   /// web-page launcher (returns false on failure).
@@ -88,6 +93,9 @@ class MainWindow : public QWidget {
   int eventIntervalMs = 8;
   /// Seam for tests: the settings file dialog (save or open); "" when cancelled.
   std::function<QString(bool save)> chooseSettingsFile;
+  /// Seam for tests: when set, told the selection each run (check, list,
+  /// orphan search) is about to start with.
+  std::function<void(const Selection&)> runStarting;
 
   const Catalogue& catalogue() const { return catalogue_; }
   QString Text(int number) const;
@@ -113,6 +121,10 @@ class MainWindow : public QWidget {
   /// Searches the current top folder and selection for orphan files, as a
   /// check runs, and shows them in frmOrphans.
   void cmdOrphans_Click();
+  /// Shows the more checks window; OK there replaces moreChecks.
+  void cmdMoreChecks_Click();
+  /// The more checks button's caption follows moreChecks.
+  void UpdateMoreChecksButton();
 
   // Top folder and exclusions.
   void cmdTopFolder_Click();
@@ -165,6 +177,13 @@ class MainWindow : public QWidget {
   void EndRun();
   void CreateResultsControls();
   void CreateOrphansControls();
+  void CreateMoreChecksControls();
+  /// False, after telling the user, when the site root check is on and its
+  /// folder is not there.
+  bool SiteRootIsUsable(const QString& title);
+  /// moreChecks as a run takes them: the site root folder ends in the
+  /// separator, and is "" when it is top.
+  MoreChecks MoreChecksForRun(const std::string& top) const;
   bool PrepareOrphanSearch();
   void UpdateResultsButton(bool controls_enabled);
   Findings CurrentFindings() const;

@@ -39,6 +39,7 @@ bool MainWindow::PrepareOrphanSearch() {
     ShowMessage(this, Text(text), QMessageBox::Warning, cmdOrphans->text());
     return false;
   }
+  if (!SiteRootIsUsable(cmdOrphans->text())) return false;
   for (QLineEdit* box : {txbExcludedFilepaths, txbExcludedLinks})
     box->setText(Q(std::string(TrimSpaces(U(box->text())))));
   return true;
@@ -54,7 +55,9 @@ void MainWindow::cmdOrphans_Click() {
   blnStop = false;
   repaint();
   GuiRunStatus status(lblFileBeingScanned, lblTotalNumFilesOrBrokenLinks, blnStop, eventIntervalMs);
-  const OrphanResult result = RunOrphans(CurrentSelection(), status);
+  const Selection selection = CurrentSelection();
+  if (runStarting) runStarting(selection);
+  const OrphanResult result = RunOrphans(selection, status);
   status.Flush();
   if (quitting_) return;
   SetControlsEnabled(true);

@@ -42,6 +42,7 @@ Selection MainWindow::CurrentSelection() const {
   selection.excluded_links = SplitExclusionBox(U(txbExcludedLinks->text()));
   selection.top_folder_only = chkTopFolderOnly->isChecked();
   selection.include_php = chkIncludePHPfiles->isChecked();
+  selection.more = MoreChecksForRun(selection.top_folder);
   return selection;
 }
 
@@ -54,6 +55,7 @@ bool MainWindow::ValidateAndWalk() {
     ShowMessage(this, Text(text), QMessageBox::Warning, cmdCheckLinks->text());
     return false;
   }
+  if (!blnListingFiles && !SiteRootIsUsable(cmdCheckLinks->text())) return false;
   TrimBox(txbExcludedFilepaths);
   TrimBox(txbExcludedLinks);
   SetControlsEnabled(false);
@@ -65,10 +67,14 @@ bool MainWindow::ValidateAndWalk() {
   strFilesFound.clear();
   GuiRunStatus status(lblFileBeingScanned, lblTotalNumFilesOrBrokenLinks, blnStop,
                       eventIntervalMs);
+  Selection selection = CurrentSelection();
+  // The more checks concern what a check finds, not which pages are read.
+  if (blnListingFiles) selection.more = MoreChecks();
+  if (runStarting) runStarting(selection);
   if (blnListingFiles) {
-    strFilesFound = RunList(CurrentSelection(), status).files;
+    strFilesFound = RunList(selection, status).files;
   } else {
-    strBrokenLinks = std::move(RunCheck(CurrentSelection(), status).broken_links);
+    strBrokenLinks = std::move(RunCheck(selection, status).broken_links);
   }
   status.Flush();
   if (quitting_) return true;

@@ -30,6 +30,7 @@ Settings FromWindow(const MainWindow& w) {
   s.top_folder_only = w.chkTopFolderOnly->isChecked() ? 1 : 0;
   s.show_repeated = w.chkShowRepeatedLinks->isChecked() ? 1 : 0;
   s.include_php = w.chkIncludePHPfiles->isChecked() ? 1 : 0;
+  SetMoreChecks(s, w.moreChecks);
   return s;
 }
 
@@ -71,7 +72,9 @@ void MainWindow::LoadSettings(const QString& chosen) {
 }
 
 // Applies the fields that could be read; the boxes not reached stay empty and
-// the top folder and options not reached keep their values.
+// the top folder and options not reached keep their values. A file read up
+// to its seventh field also sets the more checks, those it lacks (all, in
+// a file of an earlier version) to their defaults.
 bool MainWindow::ApplySettings(const QString& path) {
   ResetTexts();
   Settings settings;
@@ -95,8 +98,12 @@ bool MainWindow::ApplySettings(const QString& path) {
   if (read >= 5) chkTopFolderOnly->setChecked(settings.top_folder_only == 1);
   if (read >= 6) chkShowRepeatedLinks->setChecked(settings.show_repeated == 1);
   if (read >= 7) chkIncludePHPfiles->setChecked(settings.include_php == 1);
+  if (read >= kSettingsFields) {
+    moreChecks = MoreChecksOf(settings);
+    UpdateMoreChecksButton();
+  }
   if (blnStartupCompleted) UpdateExcludedSubfoldersState();
-  return read == kSettingsFields;
+  return IsCompleteSettingsRead(read);
 }
 
 void MainWindow::cboSettings_Click() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "support/gui_test_support_qt.h"
@@ -147,6 +148,50 @@ class MainWindowSettingsTest : public QObject, qvn::test::MainWindowFixture {
     QCOMPARE(seen.size(), QSize(qvn::gui::Px(2000), qvn::gui::Px(380)));
   }
 
+  void moreChecksAreSavedAndLoadedWithTheRest() {
+    TempDir site, files;
+    MainWindow& w = Start();
+    w.txbTopFolder->setText(Q(site.path()));
+    const QString seven = Q(files.path() + "seven.usr");
+    w.SaveSettings(seven, false);
+    QCOMPARE(Read(seven).count("\r\n"), 7);  // all off: the file of earlier versions
+    w.moreChecks.site_root = true;
+    w.moreChecks.site_root_folder = site.path();
+    w.moreChecks.letter_case = true;
+    w.moreChecks.index_files = "home.htm";
+    qvn::test::OnNextModal([](QWidget* notice) { notice->close(); });
+    w.cboSettings->setCurrentIndex(0);
+    w.cmdSettings_Click();
+    QVERIFY(Read(DataFile("qvn.usr"))
+                .endsWith(Q(" 0 \r\n 1 \r\n\"" + site.path() +
+                            "\"\r\n 0 \r\n\"home.htm\"\r\n 0 \r\n 1 \r\n")));
+    // An earlier version's file sets them back to their defaults.
+    w.LoadSettings(seven);
+    QVERIFY(!w.moreChecks.AnyOn());
+    QCOMPARE(w.moreChecks.index_files, std::string(qvn::kDefaultIndexFiles));
+    QCOMPARE(w.cmdMoreChecks->text(), QString("More checks..."));
+    w.chooseSettingsFile = [&](bool) { return DataFile("qvn.usr"); };
+    w.cboSettings->setCurrentIndex(3);
+    w.cmdSettings_Click();
+    QVERIFY(w.moreChecks.site_root && w.moreChecks.letter_case && !w.moreChecks.all_links);
+    QCOMPARE(w.moreChecks.site_root_folder, site.path());
+    QCOMPARE(w.moreChecks.index_files, std::string("home.htm"));
+    QCOMPARE(w.cmdMoreChecks->text(), QString("More checks (2 on)..."));
+    // A file that ends before its seventh field says nothing about them.
+    files.Write("four.usr", "\"\"\r\n\"\"\r\n\"a\"\r\n\"b\"\r\n");
+    w.LoadSettings(Q(files.path() + "four.usr"));
+    QVERIFY(w.moreChecks.site_root && w.moreChecks.letter_case);
+  }
+
+  void startUpLoadsTheMoreChecks() {
+    data_->Write("Quorvane/qvn.usr", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 0 \r\n 0 \r\n 0 \r\n"
+                                     " 1 \r\n 0 \r\n\"\"\r\n 0 \r\n\"index.htm\"\r\n 1 \r\n 0 \r\n");
+    MainWindow& w = Start();
+    QVERIFY(w.moreChecks.all_links && w.moreChecks.check_fragments);
+    QVERIFY(!w.moreChecks.site_root && !w.moreChecks.index_pages && !w.moreChecks.letter_case);
+    QCOMPARE(w.moreChecks.index_files, std::string("index.htm"));
+    QCOMPARE(w.cmdMoreChecks->text(), QString("More checks (2 on)..."));
+  }
 };
 
 QTEST_MAIN(MainWindowSettingsTest)
