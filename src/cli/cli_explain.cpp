@@ -52,6 +52,10 @@ int RunExplainCommand(const ExplainArguments& arguments, const Selection& select
     std::cerr << "qvn: " << explanation.error << '\n';
     return kExitBadInput;
   }
+  // The explanation follows the line scan alone.
+  if (selection.more.AnyOn())
+    std::cout << "The settings file turns on more checks; they are not applied here: this "
+                 "explains the line scan.\n";
   for (const auto& step : explanation.steps) std::cout << step << '\n';
   int number = 0;
   for (const auto& step : explanation.line.steps) std::cout << ++number << ". " << step << '\n';

@@ -69,6 +69,7 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
   CLI::App* list = app.add_subcommand("list", "List the pages a check would read; write files.txt");
   Bound check_bound, list_bound;
   AddSelectionOptions(*check, request, check_bound);
+  AddMoreCheckFlags(*check, request.more_flags);
   AddCheckOutputOptions(*check, request.check_output);
   check->footer(
       "With --baseline the exit status is 1 only when there are new broken links\n"
@@ -78,6 +79,7 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
       "orphans", "List the files no page links to (the top folder's index pages are the roots)");
   Bound orphans_bound;
   AddSelectionOptions(*orphans, request, orphans_bound, false);
+  AddMoreCheckFlags(*orphans, request.more_flags);
   orphans->footer("Exit status: 0 no orphan, 1 orphans found, 2 bad input, 130 stopped.");
   CLI::App* explain = AddExplainCommand(app, request.explain, request.top_folder,
                                         request.excluded_links, request.settings_file);

@@ -7,6 +7,7 @@
 
 #include "cli/cli_check_options.h"
 #include "cli/cli_explain.h"
+#include "cli/cli_more_checks.h"
 
 namespace qvn::cli {
 
@@ -26,6 +27,8 @@ struct CliRequest {
   std::string output_dir;     ///< "" = the per-user data folder
   std::string settings_file;  ///< "" = none
   CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
+  MoreCheckFlags more_flags;        ///< check and orphans: the more checks given
+  MoreChecks settings_more;         ///< the settings file's more checks (defaults without one)
   ExplainArguments explain;         ///< explain: the page and the line
 };
 

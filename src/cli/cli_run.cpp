@@ -65,9 +65,11 @@ bool ApplySettingsFile(CliRequest& request) {
     Fail("cannot read the settings file " + request.settings_file + ": " + error.description);
     return false;
   }
-  if (read < kSettingsFields)
+  // Seven fields make a whole file; the more checks' fields may follow.
+  if (!IsCompleteSettingsRead(read))
     std::cerr << "qvn: the settings file " << request.settings_file << " could be read only up to "
-              << read << " of its " << kSettingsFields << " fields; the rest was not applied\n";
+              << read << " of its " << (read < kSettingsFields ? kSettingsFields : kAllSettingsFields)
+              << " fields; the rest was not applied\n";
   // As the desktop program loads it: a top folder that is gone is dropped, and
   // with it the subfolders chosen under it.
   const std::string top(TrimSpaces(settings.top_folder));
@@ -82,6 +84,8 @@ bool ApplySettingsFile(CliRequest& request) {
   request.top_folder_only |= read >= 5 && settings.top_folder_only == 1;
   request.show_repeated |= read >= 6 && settings.show_repeated == 1;
   request.include_php |= read >= 7 && settings.include_php == 1;
+  // Fields not read keep their defaults, so this takes only what was read.
+  request.settings_more = MoreChecksOf(settings);
   return true;
 }
 
@@ -98,6 +102,7 @@ Selection MakeSelection(const CliRequest& request, const std::string& top) {
   selection.excluded_links = SplitExclusionBox(request.excluded_links.value_or(""));
   selection.top_folder_only = request.top_folder_only;
   selection.include_php = request.include_php;
+  selection.more = CombineMoreChecks(request.settings_more, request.more_flags);
   return selection;
 }
 
@@ -180,13 +185,20 @@ int Execute(CliRequest request) {
     case TopFolderProblem::kNone:
       break;
   }
-  if (request.command == Command::kOrphans) return RunOrphansCommand(MakeSelection(request, top));
+  Selection selection = MakeSelection(request, top);
+  if (request.command == Command::kList) {
+    selection.more = MoreChecks();  // they concern what links reach, not which pages are read
+  } else if (const std::string problem =
+                 ValidateSiteRoot(selection.more, top, !request.more_flags.site_root);
+             !problem.empty()) {
+    return Fail(problem);
+  }
+  if (request.command == Command::kOrphans) return RunOrphansCommand(selection);
   // Only the text reports and the file list go to the output folder.
   const bool uses_folder =
       request.command != Command::kCheck || WritesTextReports(request.check_output);
   const std::string output = uses_folder ? PrepareOutputFolder(request, catalogue) : std::string();
   if (uses_folder && output.empty()) return kExitBadInput;
-  const Selection selection = MakeSelection(request, top);
   return request.command == Command::kCheck ? RunCheckCommand(request, selection, output)
                                             : RunListCommand(selection, output);
 }

@@ -49,9 +49,16 @@ inline bool MayNeedDotResolution(std::string_view path) {
 bool EndsInNonFileComponent(std::string_view path);
 
 /// path without its first prefix_length bytes ("" when it is shorter): a
-/// path shown relative to the top folder.
+/// path shown relative to the top folder. The caller vouches that path
+/// starts with that prefix; see RelativeTo otherwise.
 inline std::string_view RelativePart(std::string_view path, std::size_t prefix_length) {
   return prefix_length >= path.size() ? std::string_view() : path.substr(prefix_length);
+}
+
+/// path without folder when it starts with folder; otherwise path whole, so
+/// that a path outside the folder is shown in full rather than cut blindly.
+inline std::string_view RelativeTo(std::string_view path, std::string_view folder) {
+  return path.starts_with(folder) ? path.substr(folder.size()) : path;
 }
 
 }  // namespace qvn

@@ -89,11 +89,17 @@ void CssUrlScanner::Finish() {
 }
 
 void CssUrlScanner::Append(char c) {
+  if (truncated_) return;  // nothing after the cut, or the url would have a hole
   if (url_.size() < kMaxHtmlValue) {
     url_.push_back(c);
   } else {
-    truncated_ = true;
+    Cut();
   }
+}
+
+void CssUrlScanner::Cut() {
+  truncated_ = true;
+  DropPartialSequence(url_);
 }
 
 void CssUrlScanner::Deliver() {
@@ -205,8 +211,9 @@ void CssUrlScanner::EndEscape() {
   if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
   std::string text;
   AppendUtf8(text, c);
+  if (truncated_) return;
   if (url_.size() + text.size() > kMaxHtmlValue) {
-    truncated_ = true;
+    Cut();
     return;
   }
   escapes_.push_back({url_.size(), url_.size() + text.size(), {}});

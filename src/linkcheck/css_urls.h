@@ -45,6 +45,7 @@ class CssUrlScanner {
   bool EscapeChar(char c);
   void EndEscape();
   void Append(char c);
+  void Cut();
   void Deliver();
 
   Sink& sink_;

@@ -27,9 +27,19 @@ class ExistenceCache {
     Listing(bool readable, const std::vector<FolderEntry>& entries);
     /// Whether the listing answers for name, and if so, whether it is a file.
     std::optional<bool> Knows(std::string_view name) const;
+    /// What name is (file, folder or other); nullopt when the listing does
+    /// not hold it exactly (or could not be read).
+    std::optional<PathKind> KindOf(std::string_view name) const;
+    /// Entries, in no particular order (none when the folder was unreadable).
+    std::size_t size() const { return readable_ ? count_ : 0; }
+    std::string_view Name(std::size_t i) const;
+    PathKind Kind(std::size_t i) const;
 
    private:
-    // count fingerprints, then count (offset, length with the file bit)
+    static constexpr std::size_t kNotFound = ~std::size_t{0};
+    // Index of the entry named name, or kNotFound.
+    std::size_t Find(std::string_view name) const;
+    // count fingerprints, then count (offset, length with the kind bits)
     // pairs, then the names' characters.
     std::vector<std::uint32_t> block_;
     std::uint32_t count_ = 0;
@@ -50,6 +60,9 @@ class ExistenceCache {
   const Listing& FolderListing(std::string_view folder);
   /// Asks the file system whether path names a file (answers are kept).
   bool AskFileSystem(std::string_view path);
+  /// What path (with "." and ".." resolved, no trailing separator) names:
+  /// from its folder's listing, else asked of the file system (kept).
+  PathKind Kind(std::string_view path);
 
  private:
   struct Shard;

@@ -43,8 +43,12 @@ bool IsAsciiLetter(char c, char lower) { return AsciiLower(c) == lower; }
 
 HtmlRole RoleOf(std::string_view tag, std::string_view attribute, bool foreign, bool anchors) {
   // Each attribute of interest starts with one of these letters: most stop here.
-  if (attribute.empty() || std::string_view("cdhinpsx").find(attribute[0]) == std::string_view::npos)
-    return HtmlRole::kNone;
+  switch (attribute.empty() ? '\0' : attribute[0]) {
+    case 'c': case 'd': case 'h': case 'i': case 'n': case 'p': case 's': case 'x':
+      break;
+    default:
+      return HtmlRole::kNone;
+  }
   if (attribute == "style") return HtmlRole::kStyle;
   if (attribute == "xlink:href") return HtmlRole::kUrl;
   if (attribute == "id") return anchors ? HtmlRole::kId : HtmlRole::kNone;
@@ -76,9 +80,9 @@ void HtmlLinkFinder::Reset() {
   css_attribute_ = nullptr;
 }
 
-bool HtmlLinkFinder::WantsAttribute(std::string_view tag, std::string_view attribute,
-                                    bool foreign) {
-  return RoleOf(tag, attribute, foreign, static_cast<bool>(on_anchor_)) != HtmlRole::kNone;
+unsigned char HtmlLinkFinder::AttributeKind(std::string_view tag, std::string_view attribute,
+                                            bool foreign) {
+  return static_cast<unsigned char>(RoleOf(tag, attribute, foreign, static_cast<bool>(on_anchor_)));
 }
 
 bool HtmlLinkFinder::OnStartTag(const HtmlTag& tag) {
@@ -91,7 +95,7 @@ bool HtmlLinkFinder::OnStartTag(const HtmlTag& tag) {
 }
 
 void HtmlLinkFinder::Attribute(const HtmlTag& tag, const HtmlAttribute& attribute) {
-  switch (RoleOf(tag.name, attribute.name, tag.foreign, static_cast<bool>(on_anchor_))) {
+  switch (static_cast<HtmlRole>(attribute.kind)) {
     case HtmlRole::kUrl:
       return Report(tag, attribute, 0, attribute.value.size());
     case HtmlRole::kBase:
@@ -113,8 +117,10 @@ void HtmlLinkFinder::Attribute(const HtmlTag& tag, const HtmlAttribute& attribut
 }
 
 std::string_view HtmlLinkFinder::Clean(std::string_view url) {
-  if (std::none_of(url.begin(), url.end(), [](char c) { return c == '\t' || c == '\n'; }))
-    return url;
+  // Without an early exit the test runs many bytes at a time.
+  bool breaks = false;
+  for (char c : url) breaks |= c == '\t' || c == '\n';
+  if (!breaks) return url;
   scratch_.clear();
   for (char c : url) {
     if (c != '\t' && c != '\n') scratch_.push_back(c);
@@ -123,21 +129,24 @@ std::string_view HtmlLinkFinder::Clean(std::string_view url) {
 }
 
 void HtmlLinkFinder::Report(const HtmlTag& tag, const HtmlAttribute& attribute, std::size_t begin,
-                            std::size_t end, bool is_base) {
+                            std::size_t end, bool is_base, ValuePlace* place) {
   const std::string_view v = attribute.value;
   const bool reaches_cut = attribute.truncated && end == v.size();
-  // A browser's URL parser drops spaces and controls at either end.
-  while (begin < end && static_cast<unsigned char>(v[begin]) <= 0x20) ++begin;
-  while (end > begin && static_cast<unsigned char>(v[end - 1]) <= 0x20) --end;
-  HtmlLink link{Clean(v.substr(begin, end - begin)), tag.name, attribute.name,
-                attribute.PositionAt(begin), is_base, reaches_cut};
-  on_link_(link);
+  std::string_view url = v.substr(begin, end - begin);
+  if (!attribute.printable) {
+    // A browser's URL parser drops spaces and controls at either end.
+    while (begin < end && static_cast<unsigned char>(v[begin]) <= 0x20) ++begin;
+    while (end > begin && static_cast<unsigned char>(v[end - 1]) <= 0x20) --end;
+    url = Clean(v.substr(begin, end - begin));
+  }
+  on_link_({url, tag.name, attribute.name, attribute.PositionAt(begin, place), is_base, reaches_cut});
 }
 
 // The HTML standard's srcset parsing; descriptors are skipped, not checked.
 void HtmlLinkFinder::Srcset(const HtmlTag& tag, const HtmlAttribute& attribute) {
   const std::string_view v = attribute.value;
   std::size_t i = 0;
+  ValuePlace place;  // candidates come in order: their positions take one walk
   while (true) {
     while (i < v.size() && (IsSpace(v[i]) || v[i] == ',')) ++i;
     if (i == v.size()) return;
@@ -149,7 +158,7 @@ void HtmlLinkFinder::Srcset(const HtmlTag& tag, const HtmlAttribute& attribute) 
     } else {
       i = SkipDescriptors(v, i);
     }
-    Report(tag, attribute, start, end);
+    Report(tag, attribute, start, end, false, &place);
   }
 }
 
@@ -190,10 +199,14 @@ void HtmlLinkFinder::Refresh(const HtmlTag& tag, const HtmlAttribute& attribute)
 
 void HtmlLinkFinder::Style(const HtmlTag& tag, const HtmlAttribute& attribute) {
   css_attribute_ = &attribute;
+  css_place_ = {};
   css_tag_ = tag.name;
   css_.Reset();
   css_.Feed(attribute.value);
+  // A url still open at the end of a cut value reaches the cut.
+  css_at_cut_ = attribute.truncated;
   css_.Finish();
+  css_at_cut_ = false;
   css_attribute_ = nullptr;
 }
 
@@ -203,7 +216,8 @@ void HtmlLinkFinder::OnTextEnd() { css_.Finish(); }
 
 void HtmlLinkFinder::OnUrlStart(const char* p) {
   if (css_attribute_ != nullptr) {
-    css_start_ = css_attribute_->PositionAt(static_cast<std::size_t>(p - css_attribute_->value.data()));
+    const auto offset = static_cast<std::size_t>(p - css_attribute_->value.data());
+    css_start_ = css_attribute_->PositionAt(offset, &css_place_);
   } else if (tokenizer_ != nullptr) {
     css_start_ = tokenizer_->PositionOf(p);
   }
@@ -218,7 +232,7 @@ void HtmlLinkFinder::OnUrl(std::string_view url, bool truncated) {
   }
   while (!url.empty() && static_cast<unsigned char>(url.back()) <= 0x20) url.remove_suffix(1);
   const std::string_view attribute = css_attribute_ != nullptr ? "style" : "";
-  on_link_({Clean(url), css_tag_, attribute, position, false, truncated});
+  on_link_({Clean(url), css_tag_, attribute, position, false, truncated || css_at_cut_});
 }
 
 }  // namespace qvn

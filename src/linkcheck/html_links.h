@@ -41,8 +41,8 @@ struct HtmlAnchor {
 using HtmlLinkHandler = std::function<void(const HtmlLink&)>;
 using HtmlAnchorHandler = std::function<void(const HtmlAnchor&)>;
 
-/// What an attribute is to the link finder.
-enum class HtmlRole { kNone, kUrl, kBase, kSrcset, kRefresh, kHttpEquiv, kStyle, kId, kName };
+/// What an attribute is to the link finder (kNone is 0: not collected).
+enum class HtmlRole : unsigned char { kNone, kUrl, kBase, kSrcset, kRefresh, kHttpEquiv, kStyle, kId, kName };
 
 /// The role of attribute on tag (both lower case); foreign for SVG and
 /// MathML elements. Anchors (id, name) count only when anchors is true.
@@ -57,7 +57,8 @@ class HtmlLinkFinder : public HtmlTokenSink, private CssUrlScanner::Sink {
   void SetTokenizer(HtmlTokenizer& tokenizer) { tokenizer_ = &tokenizer; }
   void Reset();
 
-  bool WantsAttribute(std::string_view tag, std::string_view attribute, bool foreign) override;
+  unsigned char AttributeKind(std::string_view tag, std::string_view attribute,
+                              bool foreign) override;
   bool OnStartTag(const HtmlTag& tag) override;
   void OnText(std::string_view text) override;
   void OnTextEnd() override;
@@ -67,7 +68,7 @@ class HtmlLinkFinder : public HtmlTokenSink, private CssUrlScanner::Sink {
   void OnUrl(std::string_view url, bool truncated) override;
   void Attribute(const HtmlTag& tag, const HtmlAttribute& attribute);
   void Report(const HtmlTag& tag, const HtmlAttribute& attribute, std::size_t begin,
-              std::size_t end, bool is_base = false);
+              std::size_t end, bool is_base = false, ValuePlace* place = nullptr);
   void Srcset(const HtmlTag& tag, const HtmlAttribute& attribute);
   void Refresh(const HtmlTag& tag, const HtmlAttribute& attribute);
   void Style(const HtmlTag& tag, const HtmlAttribute& attribute);
@@ -79,6 +80,8 @@ class HtmlLinkFinder : public HtmlTokenSink, private CssUrlScanner::Sink {
   CssUrlScanner css_;
   // Where CSS urls come from: a style attribute, or else a style element.
   const HtmlAttribute* css_attribute_ = nullptr;
+  bool css_at_cut_ = false;  // urls given now run to the cut end of a style attribute
+  ValuePlace css_place_;  // urls come in order: their positions take one walk
   std::string_view css_tag_;
   TextPosition css_start_;
   std::string scratch_;

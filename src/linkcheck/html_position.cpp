@@ -1,7 +1,10 @@
 #include "linkcheck/html_position.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#include "linkcheck/html_bytes.h"
 
 namespace qvn {
 namespace {
@@ -34,42 +37,12 @@ std::size_t FittingBytes(unsigned char lead, const unsigned char* p, const unsig
   return k;
 }
 
-bool AllAscii(const char* p, std::size_t n) {
-  std::uint64_t bits = 0;
-  for (; n >= 8; n -= 8, p += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    bits |= word;
-  }
-  for (; n > 0; --n, ++p) bits |= static_cast<unsigned char>(*p);
-  return (bits & 0x8080808080808080ULL) == 0;
-}
-
-// The first CR or LF in [p, end), or end; eight bytes at a time, as lines
-// are mostly short.
-const char* FindLineEnd(const char* p, const char* end) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-  for (; end - p >= 8; p += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    const std::uint64_t lf = word ^ (kOnes * '\n');
-    const std::uint64_t cr = word ^ (kOnes * '\r');
-    // A byte of lf or cr is zero where the word holds that character.
-    if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHigh) break;
-  }
-  for (; p < end; ++p) {
-    if (*p == '\n' || *p == '\r') return p;
-  }
-  return end;
-}
-
 }  // namespace
 
 void PositionCounter::Reset() { *this = PositionCounter(); }
 
 void PositionCounter::StartBlock(const char* begin, const char* end) {
-  cursor_ = begin;
+  begin_ = cursor_ = begin;
   end_ = end;
   if (carry_size_ == 0) return;
   const auto* p = reinterpret_cast<const unsigned char*>(begin);
@@ -94,25 +67,55 @@ void PositionCounter::StartBlock(const char* begin, const char* end) {
   carry_size_ = 0;
 }
 
+// Moves the cursor past the last line end before to, counting the lines
+// ended; a CR LF is one line end.
 void PositionCounter::CountLines(const char* to) {
-  while (cursor_ < to) {
-    if (after_cr_ && *cursor_ == '\n') {
-      after_cr_ = false;
-      ++cursor_;
-      continue;
+  const char* last = nullptr;  // the last CR or LF seen
+  bool cr_before = after_cr_;  // the byte before p is a CR
+  for (const char* p = cursor_; p < to;) {
+    std::uint32_t cr, lf;
+    std::ptrdiff_t n = to - p;  // bytes the masks cover
+    if (n >= 2 * html::kChunk) {
+      n = 2 * html::kChunk;
+      cr = html::ChunkMask<'\r'>(p) | html::ChunkMask<'\r'>(p + html::kChunk) << 16;
+      lf = html::ChunkMask<'\n'>(p) | html::ChunkMask<'\n'>(p + html::kChunk) << 16;
+    } else if (n > html::kChunk) {
+      n = html::kChunk;
+      cr = html::ChunkMask<'\r'>(p);
+      lf = html::ChunkMask<'\n'>(p);
+    } else if (to - begin_ >= html::kChunk) {
+      // The 16 bytes that end at to, less those before p.
+      const auto skip = static_cast<int>(html::kChunk - n);
+      cr = html::ChunkMask<'\r'>(to - html::kChunk) >> skip;
+      lf = html::ChunkMask<'\n'>(to - html::kChunk) >> skip;
+    } else {
+      cr = lf = 0;
+      for (std::ptrdiff_t i = 0; i < n; ++i) {
+        cr |= static_cast<std::uint32_t>(p[i] == '\r') << i;
+        lf |= static_cast<std::uint32_t>(p[i] == '\n') << i;
+      }
     }
-    const char* stop = FindLineEnd(cursor_, to);
-    if (stop == to) break;
-    after_cr_ = *stop == '\r';
-    ++line_;
-    column_ = 1;
-    cursor_ = stop + 1;
+    if ((cr | lf) != 0) {
+      // An LF right after a CR ends no line of its own.
+      for (std::uint32_t ends = cr | (lf & ~((cr << 1) | (cr_before ? 1u : 0u))); ends != 0;
+           ends &= ends - 1)
+        ++line_;
+      last = p + (31 - std::countl_zero(cr | lf));
+    }
+    cr_before = ((cr >> (n - 1)) & 1) != 0;
+    p += n;
   }
-  if (cursor_ < to) after_cr_ = false;
+  if (last == nullptr) {
+    if (cursor_ < to) after_cr_ = false;
+    return;
+  }
+  column_ = 1;
+  cursor_ = last + 1;
+  after_cr_ = cursor_ == to && *last == '\r';
 }
 
 void PositionCounter::CountColumns(const char* from, const char* to) {
-  if (AllAscii(from, static_cast<std::size_t>(to - from))) {
+  if (html::AllAscii(from, static_cast<std::size_t>(to - from))) {
     column_ += to - from;
     cursor_ = to;
     return;

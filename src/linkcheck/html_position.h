@@ -36,6 +36,7 @@ class PositionCounter {
   long long line_ = 1;
   long long column_ = 1;  // of the character at cursor_
   bool after_cr_ = false;
+  const char* begin_ = nullptr;  // of the current block
   const char* cursor_ = nullptr;
   const char* end_ = nullptr;
   unsigned char carry_[4] = {};  // the start of a sequence cut by a block's end

@@ -175,13 +175,20 @@ const char* HtmlTokenizer::TagName(const char* p, const char* end) {
     const char c = *p;
     if (!html::Is(c, html::kEndsTagName)) continue;
     tag_name_.Append(run, p);
-    tag_foreign_ = !end_tag_ && IsForeignTag();
+    const std::string_view name = tag_name_.view();
+    tag_foreign_ = !end_tag_ && (InForeignContent() || name == "svg" || name == "math") &&
+                   IsForeignTag();
     if (c == '>') {
       EmitTag();
-    } else {
-      state_ = c == '/' ? State::kSelfClosing : State::kBeforeAttrName;
+      return p + 1;
     }
-    return p + 1;
+    if (c == '/') {
+      state_ = State::kSelfClosing;
+      return p + 1;
+    }
+    state_ = State::kBeforeAttrName;
+    // Straight on to the attributes; BeforeAttrName returns to Feed's loop, so calls stay shallow.
+    return p + 1 < end ? BeforeAttrName(p + 1, end) : p + 1;
   }
   tag_name_.Append(run, end);
   return end;
@@ -226,10 +233,12 @@ const char* HtmlTokenizer::AttrName(const char* p, const char* end) {
 
 void HtmlTokenizer::AttributeNameDone(const char* p) {
   if (end_tag_ || attr_name_.overlong() || tag_name_.overlong()) return;
+  const unsigned char kind = sink_.AttributeKind(tag_name_.view(), attr_name_.view(), tag_foreign_);
+  if (kind == 0) return;
+  // A repeated attribute is dropped (only wanted ones are kept to compare with).
   for (std::size_t i = 0; i < attribute_count_; ++i) {
-    if (attributes_[i].name == attr_name_.view()) return;  // a repeated attribute is dropped
+    if (attributes_[i].name == attr_name_.view()) return;
   }
-  if (!sink_.WantsAttribute(tag_name_.view(), attr_name_.view(), tag_foreign_)) return;
   if (attribute_count_ == attributes_.size()) attributes_.emplace_back();
   HtmlAttribute& attribute = attributes_[attribute_count_++];
   attribute.name = attr_name_.view();
@@ -237,6 +246,8 @@ void HtmlTokenizer::AttributeNameDone(const char* p) {
   attribute.anchors.assign(1, {0, 0, counter_.At(p)});
   attribute.has_value = false;
   attribute.truncated = false;
+  attribute.printable = true;
+  attribute.kind = kind;
   attr_wanted_ = true;
 }
 
@@ -290,25 +301,20 @@ void HtmlTokenizer::EndValue() {
 const char* HtmlTokenizer::AttrValueQuoted(const char* p, const char* end) {
   const bool double_quoted = state_ == State::kAttrValueDouble;
   const char quote = double_quoted ? '"' : '\'';
-  const unsigned char stops = double_quoted ? html::kStopsDoubleQuoted : html::kStopsSingleQuoted;
   if (!attr_wanted_) {  // references cannot hide a quote: skip straight to it
     const char* q = html::Find(p, end, quote);
     if (q == nullptr) return end;
     state_ = State::kAfterAttrValueQuoted;
     return q + 1;
   }
-  const char* run = p;
-  for (; p < end; ++p) {
-    const char c = *p;
-    if (!html::Is(c, stops)) continue;
-    value_.AppendRaw(run, p);
-    if (c != quote) return ValueSpecial(p);
-    EndValue();
-    state_ = State::kAfterAttrValueQuoted;
-    return p + 1;
-  }
-  value_.AppendRaw(run, end);
-  return end;
+  const char* stop = double_quoted ? html::FindFirstOf<'"', '&', '\r', '\0'>(p, end)
+                                   : html::FindFirstOf<'\'', '&', '\r', '\0'>(p, end);
+  value_.AppendRaw(p, stop);
+  if (stop == end) return end;
+  if (*stop != quote) return ValueSpecial(stop);
+  EndValue();
+  state_ = State::kAfterAttrValueQuoted;
+  return stop + 1 < end ? AfterAttrValueQuoted(stop + 1, end) : stop + 1;
 }
 
 const char* HtmlTokenizer::AttrValueUnquoted(const char* p, const char* end) {
@@ -395,13 +401,13 @@ void HtmlTokenizer::EmitTag() {
   if (text_wanted_) sink_.OnTextEnd();
   text_wanted_ = false;
   held_.clear();
-  TrackForeign();
+  if (tag_foreign_ || InForeignContent()) TrackForeign();
   if (end_tag_) return;
   const HtmlTag tag{tag_name_.overlong() ? std::string_view() : tag_name_.view(),
                     tag_foreign_, self_closing_,
                     std::span<const HtmlAttribute>(attributes_.data(), attribute_count_)};
   text_wanted_ = sink_.OnStartTag(tag);
-  if (!tag_foreign_ && !tag_name_.overlong()) EnterTextMode();
+  if (!tag_foreign_ && !tag_name_.overlong() && html::MayHoldText(tag.name)) EnterTextMode();
 }
 
 }  // namespace qvn

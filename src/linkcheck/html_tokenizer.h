@@ -64,9 +64,11 @@ struct HtmlTag {
 class HtmlTokenSink {
  public:
   virtual ~HtmlTokenSink() = default;
-  /// Whether to collect the value of a start tag's attribute. Only the first
+  /// Whether to collect the value of a start tag's attribute: 0 for no; any
+  /// other kind is kept in the attribute (HtmlAttribute::kind). Only the first
   /// attribute of a name counts (the HTML standard drops repeated ones).
-  virtual bool WantsAttribute(std::string_view tag, std::string_view attribute, bool foreign) = 0;
+  virtual unsigned char AttributeKind(std::string_view tag, std::string_view attribute,
+                                      bool foreign) = 0;
   /// A complete start tag. True asks for the element's text through OnText,
   /// up to the next tag: the whole content of a raw-text element.
   virtual bool OnStartTag(const HtmlTag& tag) = 0;
@@ -144,12 +146,19 @@ class HtmlTokenizer {
   bool DoubleEscapedStep(char c);
   State AfterDash(char c, State dash_dash, State less_than, State text) const;
   bool DoubleEscapeStep(char c, State match, State other);
-  void Hold(const char* p);
+  void Hold(const char* p) {
+    if (!text_wanted_) return;
+    if (held_.empty()) held_position_ = counter_.At(p);
+    held_.push_back(*p);
+  }
   void FlushHeld();
-  void DeliverText(const char* begin, const char* end);
+  void DeliverText(const char* begin, const char* end) {
+    if (text_wanted_ && begin != end) sink_.OnText(std::string_view(begin, end - begin));
+  }
   void EnterTextMode();
   void TrackForeign();
   bool IsForeignTag() const;
+  bool InForeignContent() const { return !foreign_.empty() || foreign_overflow_ > 0; }
 
   HtmlTokenSink& sink_;
   PositionCounter counter_;

@@ -3,8 +3,9 @@
 // parse errors apart), shared by the files that implement them.
 
 #include <array>
-#include <cstring>
+#include <string_view>
 
+#include "linkcheck/html_bytes.h"
 #include "linkcheck/html_tokenizer.h"
 
 namespace qvn {
@@ -63,8 +64,6 @@ enum CharClass : unsigned char {
   kEndsTagName = 1,      // whitespace "/" ">"
   kEndsAttrName = 2,     // whitespace "/" ">" "="
   kEndsUnquoted = 4,     // whitespace ">" (and, when collecting, "&" NUL)
-  kStopsDoubleQuoted = 8,  // '"' "&" CR NUL
-  kStopsSingleQuoted = 16,  // "'" "&" CR NUL
 };
 
 constexpr std::array<unsigned char, 256> MakeCharClasses() {
@@ -72,8 +71,6 @@ constexpr std::array<unsigned char, 256> MakeCharClasses() {
   for (unsigned char c : {' ', '\n', '\t', '\r', '\f', '/', '>'}) classes[c] |= kEndsTagName;
   for (unsigned char c : {' ', '\n', '\t', '\r', '\f', '/', '>', '='}) classes[c] |= kEndsAttrName;
   for (unsigned char c : {' ', '\n', '\t', '\r', '\f', '>', '&', '\0'}) classes[c] |= kEndsUnquoted;
-  for (unsigned char c : {'"', '&', '\r', '\0'}) classes[c] |= kStopsDoubleQuoted;
-  for (unsigned char c : {'\'', '&', '\r', '\0'}) classes[c] |= kStopsSingleQuoted;
   return classes;
 }
 inline constexpr std::array<unsigned char, 256> kCharClasses = MakeCharClasses();
@@ -88,14 +85,15 @@ inline bool IsSpace(char c) {
 }
 inline bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// The first c in [p, end), or nullptr. Markup puts most targets within a few
-// bytes, where a plain loop beats a call to memchr.
-inline const char* Find(const char* p, const char* end, char c) {
-  for (const char* near = end - p > 16 ? p + 16 : end; p < near; ++p) {
-    if (*p == c) return p;
+// Whether an element so named may hold raw text, script text or plain text:
+// each such name starts with one of these letters, so most tags stop here.
+inline bool MayHoldText(std::string_view name) {
+  switch (name.empty() ? '\0' : name[0]) {
+    case 'i': case 'n': case 'p': case 's': case 't': case 'x':
+      return true;
+    default:
+      return false;
   }
-  return p == end ? nullptr
-                  : static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(end - p)));
 }
 
 }  // namespace html

@@ -33,7 +33,7 @@ constexpr std::string_view kScriptName = "script";
 bool HtmlTokenizer::IsForeignTag() const {
   const std::string_view name = tag_name_.view();
   if (name == "svg" || name == "math") return true;
-  if (foreign_.empty() && foreign_overflow_ == 0) return false;
+  if (!InForeignContent()) return false;
   return std::find(kBreakout.begin(), kBreakout.end(), name) == kBreakout.end();
 }
 
@@ -68,9 +68,7 @@ void HtmlTokenizer::TrackForeign() {
 }
 
 void HtmlTokenizer::EnterTextMode() {
-  // Each such element starts with one of these letters: most tags stop here.
   const std::string_view name = tag_name_.view();
-  if (name.empty() || std::string_view("inpstx").find(name[0]) == std::string_view::npos) return;
   if (name == kScriptName) {
     state_ = State::kScript;
   } else if (name == "plaintext") {
@@ -93,19 +91,9 @@ TextPosition HtmlTokenizer::PositionOf(const char* p) {
   return counter_.At(p);
 }
 
-void HtmlTokenizer::Hold(const char* p) {
-  if (!text_wanted_) return;
-  if (held_.empty()) held_position_ = counter_.At(p);
-  held_.push_back(*p);
-}
-
 void HtmlTokenizer::FlushHeld() {
   if (text_wanted_ && !held_.empty()) sink_.OnText(held_);
   held_.clear();
-}
-
-void HtmlTokenizer::DeliverText(const char* begin, const char* end) {
-  if (text_wanted_ && begin != end) sink_.OnText(std::string_view(begin, end - begin));
 }
 
 const char* HtmlTokenizer::RawText(const char* p, const char* end) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/utf.h"
+#include "linkcheck/html_bytes.h"
 
 namespace qvn {
 namespace {
@@ -11,18 +12,33 @@ bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0
 
 }  // namespace
 
+void DropPartialSequence(std::string& text) {
+  std::size_t lead = text.size();
+  while (lead > 0 && text.size() - lead < 3 && IsContinuation(text[lead - 1])) --lead;
+  if (lead == 0) return;
+  const auto b = static_cast<unsigned char>(text[--lead]);
+  const std::size_t needed = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+  if (needed > text.size() - lead) text.resize(lead);
+}
+
 bool EqualsAsciiNoCase(std::string_view text, std::string_view lower) {
   return std::equal(text.begin(), text.end(), lower.begin(), lower.end(),
                     [](char a, char b) { return AsciiLower(a) == b; });
 }
 
-TextPosition HtmlAttribute::PositionAt(std::size_t offset) const {
+TextPosition HtmlAttribute::PositionAt(std::size_t offset, ValuePlace* place) const {
   auto it = std::upper_bound(anchors.begin(), anchors.end(), offset,
                              [](std::size_t o, const ValueAnchor& a) { return o < a.end; });
   if (it == anchors.begin()) return anchors.empty() ? TextPosition{} : anchors.front().position;
   --it;
+  std::size_t i = it->end;
   TextPosition at = it->position;
-  for (std::size_t i = it->end; i < offset && i < value.size(); ++i) {
+  // The last walk stopped past the anchor and not past offset: go on from there.
+  if (place != nullptr && place->known && it->end <= place->offset && place->offset <= offset) {
+    i = place->offset;
+    at = place->position;
+  }
+  for (; i < offset && i < value.size(); ++i) {
     const auto b = static_cast<unsigned char>(value[i]);
     if (b == '\n') {
       ++at.line;
@@ -31,11 +47,12 @@ TextPosition HtmlAttribute::PositionAt(std::size_t offset) const {
       at.column += b >= 0xF0 ? 2 : 1;  // beyond U+FFFF: two UTF-16 units
     }
   }
+  if (place != nullptr) *place = {i, at, true};
   return at;
 }
 
 void MakeUtf8(std::string& text, std::vector<ValueAnchor>& anchors) {
-  if (IsAscii(text)) return;
+  if (html::AllAscii(text.data(), text.size())) return;
   std::size_t from = 0;
   bool valid = true;
   for (const ValueAnchor& a : anchors) {
@@ -58,7 +75,8 @@ void MakeUtf8(std::string& text, std::vector<ValueAnchor>& anchors) {
 }
 
 void MakeUtf8(std::string& text) {
-  if (!IsAscii(text) && !IsValidUtf8(text)) text = Windows1252ToUtf8(text);
+  if (!html::AllAscii(text.data(), text.size()) && !IsValidUtf8(text))
+    text = Windows1252ToUtf8(text);
 }
 
 void ValueCollector::Start(HtmlAttribute& attribute, TextPosition start) {
@@ -80,17 +98,14 @@ void ValueCollector::AppendRaw(const char* begin, const char* end) {
   if (begin == end) return;
   if (after_cr_ && *begin == '\n') ++begin;
   after_cr_ = false;
-  const auto size = static_cast<std::size_t>(end - begin);
-  if (Fits(size)) {
-    attribute_->value.append(begin, end);
+  std::string& value = attribute_->value;
+  if (attribute_->truncated) return;  // nothing after the cut, or the value would have a hole
+  if (Fits(static_cast<std::size_t>(end - begin))) {
+    value.append(begin, end);
     return;
   }
-  std::string& value = attribute_->value;
-  if (value.size() >= kMaxHtmlValue) return;
-  // Cut where no UTF-8 sequence is split.
-  std::size_t room = kMaxHtmlValue - value.size();
-  while (room > 0 && IsContinuation(begin[room])) --room;
-  value.append(begin, room);
+  value.append(begin, kMaxHtmlValue - value.size());
+  DropPartialSequence(value);
 }
 
 void ValueCollector::AppendCr() {
@@ -110,7 +125,9 @@ void ValueCollector::AppendDecoded(std::string_view text, TextPosition after) {
 
 void ValueCollector::Finish() {
   if (attribute_ == nullptr) return;
-  MakeUtf8(attribute_->value, attribute_->anchors);
+  std::string& value = attribute_->value;
+  attribute_->printable = html::AllPrintable(value.data(), value.size());
+  if (!attribute_->printable) MakeUtf8(value, attribute_->anchors);
   attribute_ = nullptr;
 }
 

@@ -14,7 +14,11 @@ namespace qvn {
 
 /// Longest attribute value (and CSS url) kept, in bytes. Longer ones are cut
 /// and marked truncated, so one huge token cannot make memory grow with the page.
-inline constexpr std::size_t kMaxHtmlValue = 64 * 1024;
+/// The fuzz target sets a small QVN_HTML_VALUE_LIMIT, so that small inputs reach the cut.
+#ifndef QVN_HTML_VALUE_LIMIT
+#define QVN_HTML_VALUE_LIMIT (64 * 1024)
+#endif
+inline constexpr std::size_t kMaxHtmlValue = QVN_HTML_VALUE_LIMIT;
 
 /// A place in a value whose page position is known: value[end] comes from the
 /// page character at position; [begin, end) is text we put there ourselves
@@ -25,6 +29,14 @@ struct ValueAnchor {
   TextPosition position;
 };
 
+/// How far a walk through a value got: positions asked for in increasing
+/// order then cost one pass over the value, not one each.
+struct ValuePlace {
+  std::size_t offset = 0;
+  TextPosition position;
+  bool known = false;
+};
+
 /// One attribute of a start tag whose value was asked for.
 struct HtmlAttribute {
   std::string name;   ///< lower case
@@ -32,9 +44,15 @@ struct HtmlAttribute {
   std::vector<ValueAnchor> anchors;  ///< sorted; the first is the value's start
   bool has_value = false;  ///< false for a bare name ("<a href>"): its start is just after the name
   bool truncated = false;  ///< longer than kMaxHtmlValue: only the start is kept
+  /// Every byte of value is ASCII above the space (0x21 to 0x7F), so there is
+  /// nothing to trim or drop in it.
+  bool printable = true;
+  /// The sink's answer when the tokenizer asked for the attribute, for the sink's own use.
+  unsigned char kind = 0;
 
   /// Page position of the character at value[offset] (offset up to value.size()).
-  TextPosition PositionAt(std::size_t offset) const;
+  /// With place, the walk goes on from where the last call through it stopped.
+  TextPosition PositionAt(std::size_t offset, ValuePlace* place = nullptr) const;
 };
 
 /// Reads text's own bytes (those outside the anchors' spans) as UTF-8 when
@@ -66,6 +84,10 @@ class ValueCollector {
 
 /// Makes text UTF-8 as MakeUtf8 does, for text without decoded spans.
 void MakeUtf8(std::string& text);
+
+/// Drops a UTF-8 sequence that a cut left incomplete at the end of text.
+/// Other bytes stay: text that is not UTF-8 may be cut anywhere.
+void DropPartialSequence(std::string& text);
 
 /// ASCII lower case of c.
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }

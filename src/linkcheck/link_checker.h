@@ -2,23 +2,35 @@
 // Reads one page and finds the links whose targets do not exist.
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/platform.h"
 #include "linkcheck/broken_links.h"
 #include "linkcheck/existence_cache.h"
+#include "linkcheck/folder_lookup.h"
 
 namespace qvn {
 
-/// One per thread: it keeps scratch texts between links. The cache is shared.
+struct MoreCheckContext;
+class MoreLinkTester;
+class EveryLinkReader;
+
+/// One per thread: it keeps scratch texts between links. The cache and the
+/// more checks' context are shared.
 class LinkChecker {
  public:
-  /// excluded_links: the link-exclusion words as the user typed them.
-  LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache);
+  /// excluded_links: the link-exclusion words as the user typed them. more:
+  /// the more checks of the run (null, or all of them off: the line scan alone).
+  LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache,
+              MoreCheckContext* more = nullptr);
+  ~LinkChecker();
+  LinkChecker(const LinkChecker&) = delete;
+  LinkChecker& operator=(const LinkChecker&) = delete;
 
-  /// Reads page line by line and appends each broken link to broken, in line
-  /// order. chain runs from the top folder to the page's
+  /// Reads page line by line (with the every-link check: as HTML) and
+  /// appends each broken link to broken, in page order. chain runs from the top folder to the page's
   /// folder. A page that cannot be opened or read further is left silently;
   /// reading also ends early once *cancel is set. Returns false when the page
   /// turned out to be empty. When given, folder is the page's folder opened,
@@ -33,17 +45,16 @@ class LinkChecker {
   /// True when target names an existing file: "." and ".." inside it are
   /// resolved first, and a target ending in a separator, "." or ".." is never
   /// a file.
-  bool TargetExists(const std::string& target);
+  bool TargetExists(const std::string& target) { return lookup_.TargetExists(target, resolved_); }
 
  private:
-  bool Exists(std::string_view path);
-
   std::vector<std::string> excluded_folded_;
-  ExistenceCache& cache_;
   // This thread's way to the folder listings, asked without a lock.
-  PathTable folder_index_;
-  std::vector<const ExistenceCache::Listing*> listings_;
+  FolderLookup lookup_;
   std::string decoded_line_, link_, target_, resolved_;
+  // Only when a more check is on.
+  std::unique_ptr<MoreLinkTester> more_;
+  std::unique_ptr<EveryLinkReader> every_link_;
 };
 
 }  // namespace qvn

@@ -11,6 +11,14 @@
 namespace qvn {
 namespace {
 
+// The more checks that change which files links reach; those that only
+// report (anchors, letter case) would be wasted on an orphan search.
+MoreChecks LinkFinding(MoreChecks more) {
+  more.check_fragments = false;
+  more.letter_case = false;
+  return more;
+}
+
 // Gathers the walked files and the read pages' links into the graph.
 class OrphanVisitor : public PageVisitor {
  public:
@@ -22,7 +30,8 @@ class OrphanVisitor : public PageVisitor {
             },
             [this](const std::string& path, std::vector<std::string>& linked) {
               graph_.AddLinks(graph_.Intern(path), linked);
-            }),
+            },
+            LinkFinding(selection.more)),
         status_(status),
         top_length_(selection.top_folder.size()) {}
 

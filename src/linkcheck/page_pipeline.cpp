@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "linkcheck/link_checker.h"
+#include "linkcheck/more_check_context.h"
 
 namespace qvn {
 namespace {
@@ -27,11 +28,13 @@ struct PagePipeline::Task {
 };
 
 PagePipeline::PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers,
-                           Status& status, Commit commit, CommitLinked commit_linked)
+                           Status& status, Commit commit, CommitLinked commit_linked,
+                           const MoreChecks& more)
     : excluded_links_(excluded_links),
       status_(status),
       commit_(std::move(commit)),
-      commit_linked_(std::move(commit_linked)) {
+      commit_linked_(std::move(commit_linked)),
+      more_(more.AnyOn() ? std::make_unique<MoreCheckContext>(more) : nullptr) {
   for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { WorkerLoop(); });
 }
 
@@ -41,7 +44,7 @@ PagePipeline::~PagePipeline() {
 }
 
 void PagePipeline::WorkerLoop() {
-  LinkChecker checker(excluded_links_, cache_);
+  LinkChecker checker(excluded_links_, cache_, more_.get());
   std::vector<Task*> batch;
   while (true) {
     batch.clear();
@@ -83,7 +86,7 @@ void PagePipeline::Submit(std::string path, const PageFolder& folder) {
   task->path = std::move(path);
   task->folder = folder;
   if (threads_.empty()) {
-    LinkChecker checker(excluded_links_, cache_);
+    LinkChecker checker(excluded_links_, cache_, more_.get());
     Read(checker, *task, nullptr);
     CommitTask(*task);
     return;

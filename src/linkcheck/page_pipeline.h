@@ -15,12 +15,14 @@
 
 #include "linkcheck/broken_links.h"
 #include "linkcheck/existence_cache.h"
+#include "linkcheck/selection.h"
 #include "linkcheck/status.h"
 #include "linkcheck/walk.h"
 
 namespace qvn {
 
 class LinkChecker;
+struct MoreCheckContext;
 
 class PagePipeline {
  public:
@@ -37,9 +39,10 @@ class PagePipeline {
   /// workers 0 reads each page at once on the calling thread. status is
   /// polled while waiting for a slow page; once it asks to stop, no more
   /// pages are committed. Pages' existing targets are gathered only when
-  /// commit_linked is given.
+  /// commit_linked is given. more: the more checks that pages are read with.
   PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers, Status& status,
-               Commit commit, CommitLinked commit_linked = nullptr);
+               Commit commit, CommitLinked commit_linked = nullptr,
+               const MoreChecks& more = MoreChecks());
   ~PagePipeline();
   PagePipeline(const PagePipeline&) = delete;
   PagePipeline& operator=(const PagePipeline&) = delete;
@@ -65,6 +68,7 @@ class PagePipeline {
   Commit commit_;
   CommitLinked commit_linked_;
   ExistenceCache cache_;
+  std::unique_ptr<MoreCheckContext> more_;  // null when every more check is off
   std::mutex mutex_;
   std::condition_variable work_ready_, task_done_;
   std::deque<Task*> queue_;                   // waiting for a worker

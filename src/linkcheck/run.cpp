@@ -11,9 +11,12 @@ namespace {
 class CheckVisitor : public PageVisitor {
  public:
   CheckVisitor(const Selection& selection, Status& status, CheckResult& result, unsigned workers)
-      : pipeline_(selection.excluded_links, workers, status,
-                  [this](const std::string& path, bool has_content,
-                         std::vector<BrokenLink>& broken) { Commit(path, has_content, broken); }),
+      : pipeline_(
+            selection.excluded_links, workers, status,
+            [this](const std::string& path, bool has_content, std::vector<BrokenLink>& broken) {
+              Commit(path, has_content, broken);
+            },
+            nullptr, selection.more),
         status_(status),
         result_(result),
         top_length_(selection.top_folder.size()) {}

@@ -47,7 +47,7 @@ struct Selection {
   std::vector<std::string> excluded_links;       ///< words; a link holding one is not tested
   bool top_folder_only = false;
   bool include_php = false;
-  MoreChecks more;  ///< the checks beyond the line scan (check runs only)
+  MoreChecks more;  ///< the checks beyond the line scan (check and orphan runs)
 };
 
 /// The selection tests of the walk, with the exclusion items folded once.

@@ -7,10 +7,11 @@
 namespace qvn {
 namespace {
 
-constexpr std::array<std::string_view, kFindingKinds> kNames = {"missing-file", "folder",
-                                                                "not-a-file"};
+constexpr std::array<std::string_view, kFindingKinds> kNames = {
+    "missing-file", "folder", "not-a-file", "letter-case", "no-anchor", "no-index-page"};
 constexpr std::array<std::string_view, kFindingKinds> kNotes = {
-    "no such file", "a folder, not a file", "not a regular file"};
+    "no such file",  "a folder, not a file", "not a regular file",
+    "letter case",   "no such anchor",       "no index page"};
 
 FindingKind KindOf(PathKind kind) {
   switch (kind) {
@@ -18,6 +19,17 @@ FindingKind KindOf(PathKind kind) {
     case PathKind::kOther: return FindingKind::kNotAFile;
     default: return FindingKind::kMissingFile;  // a file now: it was missing when tested
   }
+}
+
+// The kind a more check gave the link, if any.
+std::optional<FindingKind> KindOf(LinkProblem problem) {
+  switch (problem) {
+    case LinkProblem::kLetterCase: return FindingKind::kLetterCase;
+    case LinkProblem::kNoAnchor: return FindingKind::kNoAnchor;
+    case LinkProblem::kNoIndexPage: return FindingKind::kNoIndexPage;
+    case LinkProblem::kMissing: break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -55,17 +67,24 @@ Findings BuildFindings(const BrokenLinkTable& table, const std::string& top_fold
   std::unordered_map<std::string, FindingKind> kinds;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const BrokenLink& link = table.Link(i);
-    auto known = kinds.find(link.target);
-    if (known == kinds.end())
-      known = kinds.emplace(link.target, KindOf(probe(ResolveDotSegments(link.target)))).first;
     Finding finding;
-    finding.page = RelativePart(table.Source(i), top_folder.size());
+    finding.page = RelativeTo(table.Source(i), top_folder);
     finding.line = link.line;
     finding.column = link.column;
     finding.link = link.link;
-    finding.target = RelativePart(link.target, top_folder.size());
-    finding.kind = known->second;
-    finding.note = KindNote(finding.kind);
+    finding.target = RelativeTo(link.target, top_folder);
+    if (const auto kind = KindOf(link.problem)) {
+      finding.kind = *kind;
+    } else {
+      auto known = kinds.find(link.target);
+      if (known == kinds.end())
+        known = kinds.emplace(link.target, KindOf(probe(ResolveDotSegments(link.target)))).first;
+      finding.kind = known->second;
+    }
+    finding.note = LinkNote(link);
+    if (finding.note.empty()) finding.note = KindNote(finding.kind);
+    if (link.problem == LinkProblem::kMissing || link.problem == LinkProblem::kLetterCase)
+      finding.suggestion = link.detail;
     findings.items.push_back(std::move(finding));
   }
   return findings;

@@ -14,12 +14,13 @@
 
 namespace qvn {
 
-/// Why a link's target is not a file.
-enum class FindingKind { kMissingFile, kFolder, kNotAFile };
-inline constexpr std::size_t kFindingKinds = 3;
+/// Why a link is broken: its target is not a file (the first three), or a
+/// more check found it wanting (the last three).
+enum class FindingKind { kMissingFile, kFolder, kNotAFile, kLetterCase, kNoAnchor, kNoIndexPage };
+inline constexpr std::size_t kFindingKinds = 6;
 
 /// The kind's name in the machine-readable formats: "missing-file",
-/// "folder" or "not-a-file".
+/// "folder", "not-a-file", "letter-case", "no-anchor" or "no-index-page".
 std::string_view KindName(FindingKind kind);
 /// The kind named name; nullopt for an unknown name.
 std::optional<FindingKind> KindFromName(std::string_view name);
@@ -32,10 +33,16 @@ struct Finding {
   long long line = 0;    ///< from 1
   long long column = 0;  ///< from 1, in UTF-16 code units; 0 unknown
   std::string link;    ///< as written in the page
-  std::string target;  ///< the path tested, relative to the top folder (as the reports)
+  /// The path tested, relative to the top folder (as the reports; in full
+  /// when it lies outside it); for kNoAnchor followed by "#" and the fragment.
+  std::string target;
   FindingKind kind = FindingKind::kMissingFile;
-  std::string note;        ///< KindNote of kind
-  std::string suggestion;  ///< a likely intended target; "" when there is none
+  /// The note the text reports show (LinkNote: "letter case: logo.gif",
+  /// "did you mean: about.htm", ...), or else KindNote of kind.
+  std::string note;
+  /// A likely intended name: the file's real name (kLetterCase) or a name
+  /// in the target's folder that differs a little; "" when there is none.
+  std::string suggestion;
 };
 
 /// The findings of one check run.
@@ -53,8 +60,9 @@ struct Findings {
 /// What a path names; the file system's answer by default, a seam for tests.
 using PathKindProbe = std::function<PathKind(const std::string& path)>;
 
-/// The findings of a broken-link table whose pages and targets lie below
-/// top_folder. Each distinct target is asked of probe once, after "." and
+/// The findings of a broken-link table whose pages lie below top_folder.
+/// A link with a LinkProblem other than kMissing has that problem's kind.
+/// For the rest, each distinct target is asked of probe once, after "." and
 /// ".." in it are resolved: a folder gives kFolder, a device, pipe or socket
 /// kNotAFile, anything else kMissingFile. pages_read is left 0.
 Findings BuildFindings(const BrokenLinkTable& table, const std::string& top_folder, bool stopped,

@@ -11,7 +11,7 @@ namespace qvn {
 
 std::string FormatReportBySource(const BrokenLinkTable& table, const ReportContext& context,
                                  long long repeated) {
-  const std::size_t top_length = context.top_folder.size();
+  const std::string& top = context.top_folder;
   std::string out;
   WriteReportHeader(out, context, table.size());
   std::unordered_set<std::string_view> listed;
@@ -19,12 +19,12 @@ std::string FormatReportBySource(const BrokenLinkTable& table, const ReportConte
   const std::string* last_source = nullptr;
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (last_source == nullptr || table.Source(i) != *last_source) {
-      out += RelativePart(table.Source(i), top_length);
+      out += RelativeTo(table.Source(i), top);
       AppendLine(out, " \xE2\x80\x94>");
       last_source = &table.Source(i);
       listed.clear();
     }
-    std::string_view target = RelativePart(table.Target(i), top_length);
+    std::string_view target = RelativeTo(table.Target(i), top);
     if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
     if (listed.insert(target).second || context.show_repeated) {
       out += "     ";

@@ -33,14 +33,14 @@ bool RowLess(const Row& a, const Row& b) {
 
 std::string FormatReportByTarget(const BrokenLinkTable& table, const ReportContext& context,
                                  long long repeated) {
-  const std::size_t top_length = context.top_folder.size();
+  const std::string& top = context.top_folder;
   std::vector<Row> rows;
   rows.reserve(table.size());
   std::deque<std::string> noted;  // targets with their notes; views into it stay valid
   for (std::size_t i = 0; i < table.size(); ++i) {
-    std::string_view target = RelativePart(table.Target(i), top_length);
+    std::string_view target = RelativeTo(table.Target(i), top);
     if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
-    rows.push_back({target, RelativePart(table.Source(i), top_length)});
+    rows.push_back({target, RelativeTo(table.Source(i), top)});
   }
   std::sort(rows.begin(), rows.end(), RowLess);
 

@@ -32,6 +32,15 @@ constexpr std::array<Rule, kFindingKinds> kRules = {{
     {"LinkToSpecialFile", "Link to something that is not a regular file",
      "A local link names a device, a pipe or a socket (on Windows also a reserved device name "
      "such as CON or NUL), which a web server does not serve as a page."},
+    {"LinkInOtherLetterCase", "Link whose letter case differs from the file's name",
+     "A local link finds its file only when letter case is ignored. Servers whose file systems "
+     "tell letter case apart will not find it; the message names the file's real name."},
+    {"LinkToMissingAnchor", "Link to an anchor that the page does not have",
+     "A link's fragment ('page.htm#intro', '#intro') names no element id, and no name of an a "
+     "element, in the target page; the browser shows the page from its top instead."},
+    {"LinkToFolderWithoutIndexPage", "Link to a folder without an index page",
+     "A local link names a folder, and the folder holds none of the index pages that a web "
+     "server would show for it."},
 }};
 
 void AppendEncoded(std::string& out, std::string_view text, std::string_view keep) {
@@ -74,9 +83,16 @@ std::string Fingerprint(std::string_view identity, long long occurrence) {
 std::string MessageText(const Finding& finding) {
   std::string text = "Broken link \"" + finding.link + "\": " + finding.target;
   switch (finding.kind) {
-    case FindingKind::kMissingFile: return text + " does not exist.";
+    case FindingKind::kMissingFile:
+      if (!finding.suggestion.empty())
+        return text + " does not exist (did you mean " + finding.suggestion + "?).";
+      return text + " does not exist.";
     case FindingKind::kFolder: return text + " is a folder, not a file.";
     case FindingKind::kNotAFile: return text + " is not a regular file.";
+    case FindingKind::kLetterCase:
+      return text + " differs in letter case from the file's name (" + finding.suggestion + ").";
+    case FindingKind::kNoAnchor: return text + ": the page has no such anchor.";
+    case FindingKind::kNoIndexPage: return text + " is a folder without an index page.";
   }
   return text + ".";
 }

@@ -175,7 +175,10 @@ void ResultsWindow::UpdateCounts() {
   static constexpr const char* kLabels[kFindingKinds][2] = {
       {"missing file", "missing files"},
       {"link to a folder", "links to folders"},
-      {"link to something not a regular file", "links to things not regular files"}};
+      {"link to something not a regular file", "links to things not regular files"},
+      {"link in other letter case", "links in other letter case"},
+      {"missing anchor", "missing anchors"},
+      {"folder without an index page", "folders without an index page"}};
   QStringList parts;
   for (std::size_t kind = 0; kind < kFindingKinds; ++kind)
     if (counts[kind] > 0) parts << Counted(counts[kind], kLabels[kind][0], kLabels[kind][1]);

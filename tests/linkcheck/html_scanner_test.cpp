@@ -351,5 +351,27 @@ TEST(HtmlScanner, HugeTokensAreCapped) {
             (std::vector<std::string>{"a.href=" + std::string(kMaxHtmlValue - 1, 'a') + "@1:10 cut"}));
 }
 
+TEST(HtmlScanner, NothingFollowsACut) {
+  const std::string almost(kMaxHtmlValue - 1, 'a');
+  std::string copyrights;  // kMaxHtmlValue bytes 0xA9, read as Windows-1252
+  for (std::size_t i = 0; i < kMaxHtmlValue; ++i) copyrights += "\xC2\xA9";
+  const std::string kept = "=" + almost + "@1:";
+  ExpectLinks({
+      // A decoded character that does not fit ends the value: no later text fills its place.
+      {("<a href=\"" + almost + "&eacute;bc\">").c_str(), {"a.href" + kept + "10 cut"}},
+      {("<a href=\"" + almost + "&#0;&amp;x\">").c_str(), {"a.href" + kept + "10 cut"}},
+      {("<style>a{b:url(" + almost + "\\E9 bc)}</style>").c_str(), {"style." + kept + "16 cut"}},
+      // A CSS url, too, is cut before a character it cannot hold whole.
+      {("<style>a{b:url(" + almost + "\xC3\xA9)}</style>").c_str(), {"style." + kept + "16 cut"}},
+      // A url that runs to the cut end of a style attribute is marked cut.
+      {("<div style=\"a:url(" + almost + ")\">").c_str(),
+       {"div.style=" + almost.substr(5) + "@1:19 cut"}},
+      // Bytes that are no UTF-8 are cut where the limit falls, and what follows
+      // the cut is never read from beyond the page.
+      {("<a href=\"" + std::string(kMaxHtmlValue + 9, '\xA9') + "&amp;x\">").c_str(),
+       {"a.href=" + copyrights + "@1:10 cut"}},
+  });
+}
+
 }  // namespace
 }  // namespace qvn

@@ -122,6 +122,27 @@ TEST(Orphans, WhatCountsAsALink) {
   EXPECT_EQ(result.pages_read, 6);
 }
 
+TEST(Orphans, TheMoreChecksFollowTheLinksACheckFollows) {
+  TempDir site;
+  site.Write("index.htm",
+             "<img srcset=\"img/a.gif 1x, img/b.gif 2x\" style=\"background: url(img/c.gif)\">\n"
+             "<a href=\"/news/\">\n<meta http-equiv=refresh content=\"0;url=moved.htm\">");
+  site.Write("news/index.html", "<a href='../deep/page.htm'>");
+  site.Write("deep/page.htm", "x");
+  for (const char* name : {"img/a.gif", "img/b.gif", "img/c.gif", "moved.htm"}) site.Write(name, "x");
+  EXPECT_EQ(Search(site).not_linked,
+            NativePaths({"moved.htm", "deep/page.htm", "img/a.gif", "img/b.gif", "img/c.gif",
+                         "news/index.html"}));
+  Selection selection;
+  selection.more.all_links = selection.more.site_root = selection.more.index_pages = true;
+  const OrphanResult result = Search(site, selection);
+  EXPECT_EQ(result.not_linked, Paths{});
+  EXPECT_EQ(result.only_from_orphans, Paths{});
+  // Without the index pages, a folder link reaches nothing.
+  selection.more.index_pages = false;
+  EXPECT_EQ(Search(site, selection).not_linked, NativePaths({"news/index.html"}));
+}
+
 TEST(Orphans, ExclusionsTakeFilesOutOfTheSearch) {
   TempDir site;
   site.Write("index.htm", "<a href=\"archive/old.htm\">\r\n<a href=\"backup/keep.htm\">\r\n");

@@ -66,8 +66,11 @@ TEST(Findings, KeepPlaceAndWordingAndAskEachTargetOnce) {
 }
 
 TEST(Findings, KindNamesReadBack) {
-  for (const auto kind : {FindingKind::kMissingFile, FindingKind::kFolder, FindingKind::kNotAFile})
+  for (std::size_t i = 0; i < kFindingKinds; ++i) {
+    const auto kind = static_cast<FindingKind>(i);
     EXPECT_EQ(KindFromName(KindName(kind)), kind);
+    EXPECT_FALSE(KindNote(kind).empty());
+  }
   EXPECT_EQ(KindFromName("missing"), std::nullopt);
 }
 
@@ -82,6 +85,56 @@ TEST(Findings, AFolderOnDiskIsAFolderFinding) {
   EXPECT_EQ(findings.items[0].kind, FindingKind::kFolder);
   EXPECT_EQ(findings.items[0].note, "a folder, not a file");
   EXPECT_EQ(findings.items[1].kind, FindingKind::kMissingFile);
+}
+
+TEST(Findings, TheMoreChecksGiveTheirKindsNotesAndSuggestions) {
+  struct Case {
+    LinkProblem problem;
+    const char* detail;
+    FindingKind kind;
+    const char* note;
+    const char* suggestion;
+  } cases[] = {
+      {LinkProblem::kLetterCase, "logo.gif", FindingKind::kLetterCase, "letter case: logo.gif",
+       "logo.gif"},
+      {LinkProblem::kNoAnchor, "", FindingKind::kNoAnchor, "no such anchor", ""},
+      {LinkProblem::kNoIndexPage, "", FindingKind::kNoIndexPage, "no index page", ""},
+      {LinkProblem::kMissing, "logo.gif", FindingKind::kMissingFile, "did you mean: logo.gif",
+       "logo.gif"},
+      {LinkProblem::kMissing, "", FindingKind::kMissingFile, "no such file", ""},
+  };
+  BrokenLinkTable table;
+  for (const Case& c : cases) {
+    BrokenLink link = Link("t" + std::to_string(table.size()), "x", 1);
+    link.problem = c.problem;
+    link.detail = c.detail;
+    table.Add(Native("/site/index.htm"), std::move(link));
+  }
+  // The file system is asked only of the targets no more check explained.
+  std::vector<std::string> asked;
+  const Findings findings =
+      BuildFindings(table, Native("/site/"), false, [&](const std::string& path) {
+        asked.push_back(path);
+        return path.ends_with("t4") ? PathKind::kFolder : PathKind::kNone;
+      });
+  EXPECT_EQ(asked, (std::vector<std::string>{Native("/site/t3"), Native("/site/t4")}));
+  ASSERT_EQ(findings.items.size(), std::size(cases));
+  for (std::size_t i = 0; i + 1 < std::size(cases); ++i) {
+    EXPECT_EQ(findings.items[i].kind, cases[i].kind) << i;
+    EXPECT_EQ(findings.items[i].note, cases[i].note) << i;
+    EXPECT_EQ(findings.items[i].suggestion, cases[i].suggestion) << i;
+  }
+  EXPECT_EQ(findings.items[4].kind, FindingKind::kFolder);
+  EXPECT_EQ(findings.CountByKind(), (std::array<long long, kFindingKinds>{1, 1, 0, 1, 1, 1}));
+}
+
+TEST(Findings, ATargetOutsideTheTopFolderIsShownInFull) {
+  BrokenLinkTable table;
+  table.Add(Native("/site/www/index.htm"), Link("img/a.gif", "/img/a.gif", 1));
+  const Findings findings =
+      BuildFindings(table, Native("/site/www/"), false, [](const std::string&) { return PathKind::kNone; });
+  EXPECT_EQ(findings.items[0].page, "index.htm");
+  EXPECT_EQ(findings.items[0].target, Native("/site/img/a.gif"));
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST(ResultsSarif, LogNamesItsVersionSchemaToolAndRules) {
     EXPECT_TRUE(rule_ids.insert(Member(rule, "id").text).second);
     EXPECT_FALSE(Member(Member(rule, "shortDescription"), "text").text.empty());
   }
-  EXPECT_EQ(rule_ids, (std::set<std::string>{"missing-file", "folder", "not-a-file"}));
+  EXPECT_EQ(rule_ids, (std::set<std::string>{"missing-file", "folder", "not-a-file", "letter-case",
+                                             "no-anchor", "no-index-page"}));
   EXPECT_TRUE(Member(Member(run, "invocations").items[0], "executionSuccessful").boolean);
   EXPECT_EQ(Member(Member(Member(run, "originalUriBaseIds"), "TOPFOLDER"), "uri").text,
             "file:///site/");

@@ -1,0 +1,71 @@
+#include "linkcheck/anchor_cache.h"
+
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "common/path.h"
+#include "common/platform.h"
+#include "linkcheck/html_scanner.h"
+#include "linkcheck/path_table.h"
+#include "linkcheck/percent_decode.h"
+
+namespace qvn {
+
+struct AnchorCache::Page {
+  std::once_flag read;
+  bool readable = false;
+  std::unordered_set<std::string> anchors;
+};
+
+struct AnchorCache::Shard {
+  std::mutex mutex;
+  std::unordered_map<std::string, std::unique_ptr<Page>> pages;
+};
+
+AnchorCache::AnchorCache() : shards_(new Shard[kShards]) {}
+
+AnchorCache::~AnchorCache() = default;
+
+const AnchorCache::Page& AnchorCache::Get(const std::string& path) {
+  Shard& shard = shards_[HashPath(path) % kShards];
+  Page* page = nullptr;
+  {
+    std::lock_guard<std::mutex> lock(shard.mutex);
+    auto& slot = shard.pages[path];
+    if (!slot) slot = std::make_unique<Page>();
+    page = slot.get();
+  }
+  // Read outside the shard's lock: other pages stay available meanwhile.
+  std::call_once(page->read, [&] {
+    InputFile file;
+    if (!file.Open(path)) return;
+    HtmlScanner scanner([](const HtmlLink&) {},
+                        [&](const HtmlAnchor& anchor) { page->anchors.emplace(anchor.name); });
+    page->readable = scanner.ScanFile(file);
+    ++pages_read_;
+  });
+  return *page;
+}
+
+bool AnchorCache::HasAnchor(const std::string& page, std::string_view fragment) {
+  const Page& found = Get(page);
+  if (!found.readable) return true;
+  if (found.anchors.count(std::string(fragment)) > 0) return true;
+  return fragment.find('%') != std::string_view::npos &&
+         found.anchors.count(PercentDecode(fragment)) > 0;
+}
+
+bool IsFragmentAlwaysFound(std::string_view fragment) {
+  if (fragment.empty()) return true;
+  if (fragment.size() != 3) return false;
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return lower(fragment[0]) == 't' && lower(fragment[1]) == 'o' && lower(fragment[2]) == 'p';
+}
+
+bool HasAnchorsToRead(std::string_view path) {
+  const std::string extension = GetFileExtension(path, true);
+  return extension.find("htm") != std::string::npos || extension == "php";
+}
+
+}  // namespace qvn
