@@ -13,7 +13,11 @@
 namespace qvn {
 
 struct AnchorCache::Page {
-  std::once_flag read;
+  // Held while the page is read, so that other threads wait for the reading
+  // rather than repeat it. (std::call_once is not usable with every
+  // toolchain's thread library.)
+  std::mutex mutex;
+  bool read = false;
   bool readable = false;
   std::unordered_set<std::string> anchors;
 };
@@ -37,14 +41,15 @@ const AnchorCache::Page& AnchorCache::Get(const std::string& path) {
     page = slot.get();
   }
   // Read outside the shard's lock: other pages stay available meanwhile.
-  std::call_once(page->read, [&] {
-    InputFile file;
-    if (!file.Open(path)) return;
-    HtmlScanner scanner([](const HtmlLink&) {},
-                        [&](const HtmlAnchor& anchor) { page->anchors.emplace(anchor.name); });
-    page->readable = scanner.ScanFile(file);
-    ++pages_read_;
-  });
+  std::lock_guard<std::mutex> lock(page->mutex);
+  if (page->read) return *page;
+  page->read = true;
+  InputFile file;
+  if (!file.Open(path)) return *page;
+  HtmlScanner scanner([](const HtmlLink&) {},
+                      [&](const HtmlAnchor& anchor) { page->anchors.emplace(anchor.name); });
+  page->readable = scanner.ScanFile(file);
+  ++pages_read_;
   return *page;
 }
 

@@ -37,7 +37,8 @@ inline unsigned ChunkMask(const char* p) {
 template <char... kNeedles>
 inline const char* FindFirstOf(const char* p, const char* end) {
   for (; end - p >= kChunk; p += kChunk) {
-    if (const unsigned mask = ChunkMask<kNeedles...>(p); mask != 0) return p + std::countr_zero(mask);
+    if (const unsigned mask = ChunkMask<kNeedles...>(p); mask != 0)
+      return p + std::countr_zero(mask);
   }
   for (; p < end; ++p) {
     if (((*p == kNeedles) || ...)) return p;
@@ -56,7 +57,8 @@ inline const char* Find(const char* p, const char* end, char c) {
   }
 #ifdef QVN_HTML_SSE2
   const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))));
+  const auto mask =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))));
   if (mask != 0) return p + std::countr_zero(mask);
   p += kChunk;
 #endif

@@ -139,7 +139,8 @@ void HtmlLinkFinder::Report(const HtmlTag& tag, const HtmlAttribute& attribute, 
     while (end > begin && static_cast<unsigned char>(v[end - 1]) <= 0x20) --end;
     url = Clean(v.substr(begin, end - begin));
   }
-  on_link_({url, tag.name, attribute.name, attribute.PositionAt(begin, place), is_base, reaches_cut});
+  const TextPosition position = attribute.PositionAt(begin, place);
+  on_link_({url, tag.name, attribute.name, position, is_base, reaches_cut});
 }
 
 // The HTML standard's srcset parsing; descriptors are skipped, not checked.

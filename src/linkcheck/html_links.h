@@ -42,7 +42,17 @@ using HtmlLinkHandler = std::function<void(const HtmlLink&)>;
 using HtmlAnchorHandler = std::function<void(const HtmlAnchor&)>;
 
 /// What an attribute is to the link finder (kNone is 0: not collected).
-enum class HtmlRole : unsigned char { kNone, kUrl, kBase, kSrcset, kRefresh, kHttpEquiv, kStyle, kId, kName };
+enum class HtmlRole : unsigned char {
+  kNone,
+  kUrl,
+  kBase,
+  kSrcset,
+  kRefresh,
+  kHttpEquiv,
+  kStyle,
+  kId,
+  kName
+};
 
 /// The role of attribute on tag (both lower case); foreign for SVG and
 /// MathML elements. Anchors (id, name) count only when anchors is true.
@@ -81,7 +91,7 @@ class HtmlLinkFinder : public HtmlTokenSink, private CssUrlScanner::Sink {
   // Where CSS urls come from: a style attribute, or else a style element.
   const HtmlAttribute* css_attribute_ = nullptr;
   bool css_at_cut_ = false;  // urls given now run to the cut end of a style attribute
-  ValuePlace css_place_;  // urls come in order: their positions take one walk
+  ValuePlace css_place_;     // urls come in order: their positions take one walk
   std::string_view css_tag_;
   TextPosition css_start_;
   std::string scratch_;
