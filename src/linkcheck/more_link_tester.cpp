@@ -166,10 +166,13 @@ void MoreLinkTester::Missing() {
     if (auto real = CaseDifference(); real && !real->empty()) {
       found = {LinkProblem::kLetterCase, std::move(*real)};
     } else if (const std::size_t cut = path.rfind(kSeparator);
-               cut != std::string::npos && cut + 1 < path.size() &&
+               (cut == std::string::npos || cut + 1 < path.size()) &&
                lookup_.Kind(path) == PathKind::kNone) {
-      found.second = SuggestSimilarName(lookup_.Listing(std::string_view(path).substr(0, cut + 1)),
-                                        std::string_view(path).substr(cut + 1));
+      // A relative top folder such as "./" resolves to bare names in the working folder.
+      const std::string folder =
+          cut == std::string::npos ? std::string{'.', kSeparator} : path.substr(0, cut + 1);
+      const std::size_t name = cut == std::string::npos ? 0 : cut + 1;
+      found.second = SuggestSimilarName(lookup_.Listing(folder), std::string_view(path).substr(name));
     }
     known = missing_.emplace(key, std::move(found)).first;
   }

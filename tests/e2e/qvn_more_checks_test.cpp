@@ -202,5 +202,17 @@ TEST_F(QvnMoreChecks, ExplainSaysItFollowsTheLineScan) {
       << run.out;
 }
 
+TEST(QvnMoreChecksRelative, SuggestionsInARelativeTopFolder) {
+  // "./" resolves to bare names, whose folder is the working folder.
+  test::TempDir site, out;
+  site.Write("index.htm", "<a href=\"abot.htm\">\r\n");
+  site.Write("about.htm", "x");
+  const auto run = RunQvn({"check", ".", "--case", "--output-dir", out.path()}, site.path());
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  EXPECT_NE(out.Read("links_to.txt").find("     abot.htm  [did you mean: about.htm]"),
+            std::string::npos)
+      << out.Read("links_to.txt");
+}
+
 }  // namespace
 }  // namespace qvn
