@@ -38,26 +38,26 @@ bool MatchesWildcard(std::string_view text, std::string_view pattern, bool case_
   return WalkPattern(t, p);
 }
 
-bool MatchesFileSpec(std::string_view name, std::string_view spec, bool case_sensitive) {
+bool MatchesFilePattern(std::string_view name, std::string_view pattern, bool case_sensitive) {
   // Characters that Windows forbids in file names: such a name never matches,
   // so both builds give the same answer.
   if (name.find_first_of("?*:\\") != std::string_view::npos) return false;
-  spec = TrimSpaces(spec);
-  if (spec.empty()) return true;
+  pattern = TrimSpaces(pattern);
+  if (pattern.empty()) return true;
 
   const std::size_t name_dot = name.rfind('.');
-  const std::size_t spec_dot = spec.rfind('.');
-  if (spec_dot == std::string_view::npos) {
-    return name_dot == std::string_view::npos && MatchesWildcard(name, spec, case_sensitive);
+  const std::size_t pattern_dot = pattern.rfind('.');
+  if (pattern_dot == std::string_view::npos) {
+    return name_dot == std::string_view::npos && MatchesWildcard(name, pattern, case_sensitive);
   }
-  const std::string_view spec_base = spec.substr(0, spec_dot);
-  const std::string_view spec_ext = spec.substr(spec_dot + 1);
+  const std::string_view pattern_base = pattern.substr(0, pattern_dot);
+  const std::string_view pattern_ext = pattern.substr(pattern_dot + 1);
   if (name_dot == std::string_view::npos) {
-    return spec_ext.find_first_not_of('*') == std::string_view::npos &&
-           MatchesWildcard(name, spec_base, case_sensitive);
+    return pattern_ext.find_first_not_of('*') == std::string_view::npos &&
+           MatchesWildcard(name, pattern_base, case_sensitive);
   }
-  return MatchesWildcard(name.substr(0, name_dot), spec_base, case_sensitive) &&
-         MatchesWildcard(name.substr(name_dot + 1), spec_ext, case_sensitive);
+  return MatchesWildcard(name.substr(0, name_dot), pattern_base, case_sensitive) &&
+         MatchesWildcard(name.substr(name_dot + 1), pattern_ext, case_sensitive);
 }
 
 }  // namespace qvn

@@ -13,12 +13,12 @@ namespace qvn {
 /// both sides are compared after LowerCaseLatin.
 bool MatchesWildcard(std::string_view text, std::string_view pattern, bool case_sensitive);
 
-/// True when a file name matches a specification such as "*.*". Names holding
-/// "?", "*", ":" or "\" never match; an empty specification (after trimming
+/// True when a file name matches a pattern such as "*.*". Names holding
+/// "?", "*", ":" or "\" never match; an empty pattern (after trimming
 /// spaces) matches every other name. Base names and extensions (split at the
 /// last ".") are matched separately; a name without "." matches a
-/// specification whose extension is empty or only "*", and a name with "."
-/// never matches a specification without one. "*.*" matches every name.
-bool MatchesFileSpec(std::string_view name, std::string_view spec, bool case_sensitive);
+/// pattern whose extension is empty or only "*", and a name with "."
+/// never matches a pattern without one. "*.*" matches every name.
+bool MatchesFilePattern(std::string_view name, std::string_view pattern, bool case_sensitive);
 
 }  // namespace qvn

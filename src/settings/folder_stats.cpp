@@ -90,7 +90,7 @@ void TreeCounter::CountFolder(std::string folder) {
 
 void TreeCounter::CountFiles(const std::string& folder, const std::vector<FolderEntry>& entries) {
   for (const FolderEntry& entry : entries) {
-    if (entry.kind != PathKind::kFile || !MatchesFileSpec(entry.name, pattern_, false)) continue;
+    if (entry.kind != PathKind::kFile || !MatchesFilePattern(entry.name, pattern_, false)) continue;
     ++tally_.files;
     if (sum_sizes_) tally_.bytes += GetFileSize(folder + entry.name).value_or(0);
     if (tally_.file_limit > 0 && tally_.files >= tally_.file_limit) {
@@ -136,7 +136,7 @@ FolderCount CountFilesInFolder(const std::string& folder, std::string_view patte
   SortNamesForWalk(entries);
   for (const FolderEntry& entry : entries) {
     if (entry.kind != PathKind::kFile) continue;
-    if (MatchesFileSpec(entry.name, pattern, false)) {
+    if (MatchesFilePattern(entry.name, pattern, false)) {
       ++result.count;
       if (options.sum_sizes) {
         const std::optional<std::uint64_t> size = GetFileSize(prefix + entry.name, &error);

@@ -67,7 +67,7 @@ struct FileCountOptions {
 };
 
 /// Counts the files directly in folder whose names match pattern
-/// (MatchesFileSpec, case-insensitive). With exactly kAllFiles and no sizes
+/// (MatchesFilePattern, case-insensitive). With exactly kAllFiles and no sizes
 /// asked for, the answer is the number of the folder's files, read in one
 /// step: every file counts, stop_at_first has no effect and after_each_file
 /// is not called. Otherwise the files are taken one by one in name order.
@@ -104,7 +104,7 @@ struct TreeCount {
   int error_code = 0;
 };
 
-/// Counts, from zero, the files matching pattern (MatchesFileSpec,
+/// Counts, from zero, the files matching pattern (MatchesFilePattern,
 /// case-insensitive) in folder and all folders below it, depth first, each
 /// folder's files (in name order) before its subfolders (in name order).
 /// When file_limit is above 0 and the count reaches it, the walk stops with

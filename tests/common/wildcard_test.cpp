@@ -36,9 +36,9 @@ TEST(Wildcard, MatchesWildcard) {
   }
 }
 
-TEST(Wildcard, MatchesFileSpec) {
+TEST(Wildcard, MatchesFilePattern) {
   struct Case {
-    const char *name, *spec;
+    const char *name, *pattern;
     bool case_sensitive, match;
   } cases[] = {{"README", "*.*", false, true},       {"index.htm", "*.*", false, true},
                {".htaccess", "*.*", false, true},    {"a.b.c", "*.c", false, true},
@@ -51,8 +51,8 @@ TEST(Wildcard, MatchesFileSpec) {
                {"README", "R*.**", false, true},     {"README", "x*.*", false, false},
                {"index.html", "*.ht?", false, false}};
   for (const auto& c : cases) {
-    EXPECT_EQ(MatchesFileSpec(c.name, c.spec, c.case_sensitive), c.match)
-        << c.name << " ~ " << c.spec;
+    EXPECT_EQ(MatchesFilePattern(c.name, c.pattern, c.case_sensitive), c.match)
+        << c.name << " ~ " << c.pattern;
   }
 }
 
