@@ -5,7 +5,7 @@
 // machine disturbs far less than wall time.
 //
 // Build against any build of the core (here build/):
-//   c++ -O2 -std=c++20 -Isrc tools/html_scan_timing.cpp build/libqvncore.a -pthread
+//   c++ -O2 -std=c++20 -Isrc tools/html_scan_timing.cpp build/test/src/core/libqvncore.a -pthread
 //       -o build/html_scan_timing
 // Run:  build/html_scan_timing FOLDER [runs]
 #include <algorithm>
@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
-#include "linkcheck/html_scanner.h"
-#include "linkcheck/line_reader.h"
-#include "linkcheck/link_extract.h"
+#include "core/platform/platform.h"
+#include "core/links/html/html_scanner.h"
+#include "core/links/line_reader.h"
+#include "core/links/link_extract.h"
 
 namespace {
 

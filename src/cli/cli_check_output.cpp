@@ -5,13 +5,13 @@
 
 #include "cli/cli_console.h"
 #include "cli/cli_run.h"
-#include "common/path.h"
-#include "common/platform.h"
-#include "reports/baseline.h"
-#include "reports/report_csv.h"
-#include "reports/report_json.h"
-#include "reports/report_markdown.h"
-#include "reports/report_sarif.h"
+#include "core/platform/path.h"
+#include "core/platform/platform.h"
+#include "core/results/baseline.h"
+#include "core/results/report_csv.h"
+#include "core/results/report_json.h"
+#include "core/results/report_markdown.h"
+#include "core/results/report_sarif.h"
 
 #ifndef QVN_VERSION
 #define QVN_VERSION "0.0.0"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/cli_check_options.h"
-#include "linkcheck/run.h"
-#include "reports/findings.h"
+#include "core/check/run.h"
+#include "core/results/findings.h"
 
 namespace qvn::cli {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "cli/cli_run.h"
-#include "linkcheck/page_explain.h"
+#include "core/check/page_explain.h"
 
 namespace qvn::cli {
 

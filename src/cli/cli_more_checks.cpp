@@ -2,9 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "common/path.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "core/platform/path.h"
+#include "core/platform/platform.h"
+#include "core/text/text.h"
 
 namespace qvn::cli {
 

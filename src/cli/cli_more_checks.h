@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "linkcheck/selection.h"
+#include "core/site/selection.h"
 
 namespace CLI {
 class App;

@@ -4,8 +4,8 @@
 
 #include "cli/cli_run.h"
 #include "cli/cli_status.h"
-#include "linkcheck/orphans.h"
-#include "reports/orphan_report.h"
+#include "core/check/orphans.h"
+#include "core/results/orphan_report.h"
 
 namespace qvn::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 // `qvn orphans TOP`: the files of the site that no page links to.
 
-#include "linkcheck/selection.h"
+#include "core/site/selection.h"
 
 namespace qvn::cli {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "cli/cli_console.h"
-#include "common/utf.h"
+#include "core/text/utf.h"
 
 namespace qvn::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "linkcheck/status.h"
+#include "core/site/status.h"
 
 namespace qvn::cli {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/path.h"
-#include "linkcheck/run.h"
-#include "reports/report_text.h"
+#include "core/platform/path.h"
+#include "core/check/run.h"
+#include "core/results/report_text.h"
 #include "support/temp_dir.h"
 
 namespace qvn::test {

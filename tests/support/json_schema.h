@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reports/json_reader.h"
+#include "core/results/json_reader.h"
 
 namespace qvn::test {
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "common/platform.h"
-#include "common/utf.h"
+#include "core/platform/platform.h"
+#include "core/text/utf.h"
 
 namespace qvn::test {
 namespace {

@@ -1,0 +1,22 @@
+#include "core/platform/text_file.h"
+
+#include "core/text/utf.h"
+
+namespace qvn {
+
+bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error) {
+#ifdef _WIN32
+  return WriteFileReplacing(path, Utf8ToWindows1252(text), error);
+#else
+  return WriteFileReplacing(path, text, error);
+#endif
+}
+
+bool ReadTextFile(const std::string& path, std::string& text, SystemError* error) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes, error)) return false;
+  text = IsValidUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
+  return true;
+}
+
+}  // namespace qvn

@@ -1,0 +1,26 @@
+#pragma once
+// The program's own text files (reports, file list, settings): UTF-8 on
+// POSIX, the ANSI code page (Windows-1252) on Windows; lines end in CR LF.
+
+#include <string>
+#include <string_view>
+
+#include "core/platform/platform.h"
+
+namespace qvn {
+
+/// Appends line and CR LF to out.
+inline void AppendLine(std::string& out, std::string_view line) {
+  out += line;
+  out += "\r\n";
+}
+
+/// Replaces the file at path with text (UTF-8 in memory) in the platform's
+/// encoding for our files, through a temporary file in the same folder.
+bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error);
+
+/// Reads one of our text files: UTF-8 when it is valid UTF-8, otherwise
+/// Windows-1252, so files move between platforms.
+bool ReadTextFile(const std::string& path, std::string& text, SystemError* error);
+
+}  // namespace qvn

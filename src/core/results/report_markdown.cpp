@@ -1,0 +1,100 @@
+#include "core/results/report_markdown.h"
+
+#include <algorithm>
+
+#include "core/text/utf.h"
+#include "core/results/json_writer.h"
+
+namespace qvn {
+namespace {
+
+// What may start inline markup or, on pull-request pages, a mention ("@"),
+// a reference ("#") or mathematics ("$").
+constexpr std::string_view kSpecial = "\\`*_[]<>()#!|~&@$";
+
+std::string WithoutControls(std::string_view text) {
+  std::string clean = ToValidUtf8(text);
+  std::string out;
+  for (std::size_t i = 0; i < clean.size();) {
+    const char32_t c = DecodeNext(clean, i);
+    AppendUtf8(out, c < 0x20 || c == 0x7F ? char32_t{0xFFFD} : c);
+  }
+  return out;
+}
+
+std::string Counted(long long n, std::string_view one, std::string_view many) {
+  return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
+std::string Heading(const Findings& findings, const BaselineComparison* baseline) {
+  const auto total = static_cast<long long>(findings.items.size());
+  std::string text = "## ";
+  if (total == 0) {
+    text += "No broken links";
+  } else {
+    text += Counted(total, "broken link", "broken links") + " in " +
+            Counted(findings.PagesWithFindings(), "page", "pages");
+  }
+  if (baseline != nullptr)
+    text += " (" + std::to_string(baseline->new_count) + " new, " +
+            std::to_string(baseline->fixed.size()) + " fixed since the baseline)";
+  return text + "\n";
+}
+
+std::string Item(const Finding& finding) {
+  return "line " + std::to_string(finding.line) + ": " + MarkdownCode(finding.link) +
+         " \xE2\x86\x92 " + EscapeMarkdown(finding.target) + " (" + EscapeMarkdown(finding.note) +
+         ")\n";
+}
+
+void AppendFixed(std::string& out, const BaselineComparison& baseline) {
+  if (baseline.fixed.empty()) return;
+  out += "\n## Fixed since the baseline\n\n";
+  for (const auto& finding : baseline.fixed)
+    out += "- " + EscapeMarkdown(finding.page) + ", " + Item(finding);
+}
+
+}  // namespace
+
+std::string EscapeMarkdown(std::string_view text) {
+  std::string out;
+  for (const char c : WithoutControls(text)) {
+    if (kSpecial.find(c) != std::string_view::npos) out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+std::string MarkdownCode(std::string_view text) {
+  const std::string clean = WithoutControls(text);
+  if (clean.empty()) return "\"\"";
+  std::size_t longest = 0, run = 0;
+  for (const char c : clean) {
+    run = c == '`' ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  const std::string fence(longest + 1, '`');
+  // A space keeps a backtick at either end from joining the fence; one
+  // space on each side is dropped again when the span is shown.
+  const bool pad = clean.front() == '`' || clean.back() == '`' ||
+                   (clean.front() == ' ' && clean.back() == ' ');
+  const std::string space = pad ? " " : "";
+  return fence + space + clean + space + fence;
+}
+
+std::string FormatResultsMarkdown(const Findings& findings, const BaselineComparison* baseline) {
+  std::string out = Heading(findings, baseline);
+  if (findings.stopped) out += "\nThe check was stopped, so this list is incomplete.\n";
+  for (std::size_t i = 0; i < findings.items.size(); ++i) {
+    const Finding& finding = findings.items[i];
+    if (i == 0 || finding.page != findings.items[i - 1].page)
+      out += "\n### " + EscapeMarkdown(finding.page) + "\n\n";
+    const bool is_new = baseline != nullptr && baseline->states[i] == BaselineState::kNew;
+    out += is_new ? "- **new** " : "- ";
+    out += Item(finding);
+  }
+  if (baseline != nullptr) AppendFixed(out, *baseline);
+  return out;
+}
+
+}  // namespace qvn

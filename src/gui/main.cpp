@@ -1,0 +1,13 @@
+// quorvane: the desktop program.
+
+#include <QApplication>
+
+#include "gui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quorvane");
+  qvn::gui::MainWindow window;
+  if (!window.Form_Load()) return 1;
+  return QApplication::exec();
+}

@@ -1,0 +1,213 @@
+#include "core/settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace qvn {
+namespace {
+
+using test::TempDir;
+
+Settings Sample() {
+  Settings s;
+  s.top_folder = "/srv/site/";
+  s.excluded_subfolders = "images\r\nOld Stuff\r\ndownloads";
+  s.excluded_filepaths = "temp, backup";
+  s.excluded_links = "cgi-bin";
+  s.top_folder_only = 1;
+  s.show_repeated = 0;
+  s.include_php = 1;
+  return s;
+}
+
+bool Same(const Settings& a, const Settings& b) {
+  return a.top_folder == b.top_folder && a.excluded_subfolders == b.excluded_subfolders &&
+         a.excluded_filepaths == b.excluded_filepaths && a.excluded_links == b.excluded_links &&
+         a.top_folder_only == b.top_folder_only && a.show_repeated == b.show_repeated &&
+         a.include_php == b.include_php && a.all_links == b.all_links &&
+         a.site_root == b.site_root && a.site_root_folder == b.site_root_folder &&
+         a.index_pages == b.index_pages && a.index_files == b.index_files &&
+         a.check_fragments == b.check_fragments && a.letter_case == b.letter_case;
+}
+
+// The seven fields of Sample() as a file writes them.
+const std::string kSampleSeven = test::CrLf({"\"/srv/site/\"", "\"images", "Old Stuff",
+                                             "downloads\"", "\"temp, backup\"", "\"cgi-bin\"",
+                                             " 1 ", " 0 ", " 1 "});
+
+TEST(SettingsFile, LayoutAndRoundTrip) {
+  const std::string text = FormatSettings(Sample());
+  EXPECT_EQ(text, kSampleSeven);
+  Settings back;
+  EXPECT_EQ(ParseSettings(text, back), kSettingsFields);
+  EXPECT_TRUE(Same(back, Sample()));
+}
+
+TEST(SettingsFile, ReadsAsFarAsItCan) {
+  struct Case {
+    std::string text;
+    int fields;
+  } cases[] = {
+      {"", 0},
+      {"\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\n", 4},
+      {"\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\nyes\r\n 1 \r\n 1 \r\n", 4},
+      {"\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\n 1 \r\n 2 \r\n +1 \r\n", 7},
+      {"\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\n 1 \r\n 40000 \r\n 1 \r\n", 5},
+      {"\xEF\xBB\xBF\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\n 1 \r\n 0 \r\n 1 \r\n", 7},
+      {"\"/a/\"\r\n\"unclosed\r\n", 1},
+      {"  \"/a/\" , \"x\",\"p\"\n\"l\"\n1\n0\n1", 7},
+      {"\"/a/\"\r\n\"x\"\r\n\"p\"\r\n\"l\"\r\n 1 \r\n 0 \r\n", 6},
+  };
+  for (const auto& c : cases) {
+    Settings s = Sample();
+    EXPECT_EQ(ParseSettings(c.text, s), c.fields) << c.text;
+  }
+  // Fields not reached keep what they held.
+  Settings s = Sample();
+  ParseSettings("\"/b/\"\r\n\"y\"\r\n\"q\"\r\n\"m\"\r\n", s);
+  EXPECT_EQ(s.top_folder, "/b/");
+  EXPECT_EQ(s.excluded_links, "m");
+  EXPECT_EQ(s.top_folder_only, 1);
+  EXPECT_EQ(s.include_php, 1);
+}
+
+// Any field of the more checks away from its default brings all seven in;
+// with all at their defaults the file stays as earlier versions wrote it.
+TEST(SettingsFile, MoreChecksAreWrittenOnlyWhenOneIsSet) {
+  const std::pair<const char*, void (*)(Settings&)> changes[] = {
+      {"all links", [](Settings& s) { s.all_links = 1; }},
+      {"site root", [](Settings& s) { s.site_root = 1; }},
+      {"site root folder", [](Settings& s) { s.site_root_folder = "/srv/www/"; }},
+      {"index pages", [](Settings& s) { s.index_pages = 1; }},
+      {"index files", [](Settings& s) { s.index_files = "home.htm"; }},
+      {"index files emptied", [](Settings& s) { s.index_files.clear(); }},
+      {"check fragments", [](Settings& s) { s.check_fragments = 1; }},
+      {"letter case", [](Settings& s) { s.letter_case = 1; }},
+  };
+  Settings unchanged = Sample();
+  SetMoreChecks(unchanged, MoreChecks());
+  EXPECT_EQ(FormatSettings(unchanged), kSampleSeven);
+  for (const auto& [name, change] : changes) {
+    Settings s = Sample();
+    change(s);
+    const std::string text = FormatSettings(s);
+    EXPECT_TRUE(text.starts_with(kSampleSeven)) << name;
+    Settings back;
+    EXPECT_EQ(ParseSettings(text, back), kAllSettingsFields) << name;
+    EXPECT_TRUE(Same(back, s)) << name;
+  }
+}
+
+TEST(SettingsFile, FieldsOfTheMoreChecks) {
+  Settings all = Sample();
+  all.all_links = 1;
+  all.site_root = 1;
+  all.site_root_folder = "/srv/www/";
+  all.index_pages = 1;
+  all.index_files = "index.htm, home.html";
+  all.check_fragments = 1;
+  all.letter_case = 0;
+  EXPECT_EQ(FormatSettings(all),
+            kSampleSeven + test::CrLf({" 1 ", " 1 ", "\"/srv/www/\"", " 1 ",
+                                       "\"index.htm, home.html\"", " 1 ", " 0 "}));
+  struct Case {
+    const char* name;
+    std::string extra;  // after the seven fields of Sample()
+    int fields;
+    Settings expected;
+  } cases[] = {
+      {"earlier version", "", kSettingsFields, Sample()},
+      {"all fourteen", FormatSettings(all).substr(kSampleSeven.size()), kAllSettingsFields, all},
+      {"unquoted and on one line", "1,0,/w/,1,\"a, b\",0,1\r\n", kAllSettingsFields, [] {
+         Settings s = Sample();
+         s.all_links = 1;
+         s.site_root_folder = "/w/";
+         s.index_pages = 1;
+         s.index_files = "a, b";
+         s.letter_case = 1;
+         return s;
+       }()},
+      {"malformed ninth", " 1 \r\n yes \r\n\"/w/\"\r\n 1 \r\n\"x\"\r\n 1 \r\n 1 \r\n", 8, [] {
+         Settings s = Sample();
+         s.all_links = 1;
+         return s;
+       }()},
+      {"unclosed folder", " 1 \r\n 1 \r\n\"/w/\r\n", 9, [] {
+         Settings s = Sample();
+         s.all_links = 1;
+         s.site_root = 1;
+         return s;
+       }()},
+  };
+  for (const auto& c : cases) {
+    Settings s;
+    const int read = ParseSettings(kSampleSeven + c.extra, s);
+    EXPECT_EQ(read, c.fields) << c.name;
+    EXPECT_EQ(IsCompleteSettingsRead(read), read == 7 || read == 14) << c.name;
+    EXPECT_TRUE(Same(s, c.expected)) << c.name;
+  }
+  // Fields from the malformed one on keep what they held.
+  Settings kept = all;
+  EXPECT_EQ(ParseSettings(kSampleSeven + " 0 \r\n x \r\n", kept), 8);
+  EXPECT_EQ(kept.all_links, 0);
+  EXPECT_EQ(kept.site_root, 1);
+  EXPECT_EQ(kept.index_files, "index.htm, home.html");
+  EXPECT_TRUE(IsCompleteSettingsRead(kSettingsFields));
+  EXPECT_FALSE(IsCompleteSettingsRead(8));
+  EXPECT_FALSE(IsCompleteSettingsRead(6));
+}
+
+TEST(SettingsFile, FilesFromAnotherPlatform) {
+  // Windows-1252 text with backslashes in the subfolder names.
+  const std::string text =
+      "\"C:\\site\\\"\r\n\"images\\old\r\ncaf\xE9\"\r\n\"temp\"\r\n\"\"\r\n 0 \r\n 1 \r\n 0 \r\n";
+  TempDir dir;
+  dir.Write("win.usr", text);
+  Settings s;
+  SystemError error;
+  EXPECT_EQ(ReadSettingsFile(dir.path() + "win.usr", s, &error), kSettingsFields);
+  EXPECT_EQ(s.top_folder, "C:\\site\\");
+  EXPECT_EQ(s.excluded_subfolders, test::Native("images/old\r\ncaf\xC3\xA9"));
+  EXPECT_EQ(s.show_repeated, 1);
+}
+
+TEST(SettingsFile, DoubleQuotesAreRefusedAndNothingIsWritten) {
+  TempDir dir;
+  const std::string path = dir.path() + "s.usr";
+  SystemError error;
+  ASSERT_TRUE(WriteSettingsFile(path, Sample(), &error));
+  const std::string before = dir.Read("s.usr");
+  Settings bad = Sample();
+  bad.excluded_links = "say \"hi\"";
+  EXPECT_EQ(FieldWithDoubleQuote(bad), "link exclusions");
+  EXPECT_FALSE(WriteSettingsFile(path, bad, &error));
+  EXPECT_EQ(error.code, -1);
+  EXPECT_NE(error.description.find("link exclusions"), std::string::npos);
+  EXPECT_EQ(dir.Read("s.usr"), before);
+  bad = Sample();
+  bad.top_folder = "/a\"b/";
+  EXPECT_EQ(FieldWithDoubleQuote(bad), "top folder");
+  bad = Sample();
+  bad.site_root_folder = "/w\"/";
+  EXPECT_EQ(FieldWithDoubleQuote(bad), "site root folder");
+  bad = Sample();
+  bad.index_files = "\"index.htm\"";
+  EXPECT_EQ(FieldWithDoubleQuote(bad), "index pages");
+  EXPECT_FALSE(WriteSettingsFile(path, bad, &error));
+  EXPECT_NE(error.description.find("index pages"), std::string::npos);
+  EXPECT_EQ(dir.Read("s.usr"), before);
+}
+
+TEST(SettingsFile, UnwritableFolderKeepsTheOldFile) {
+  TempDir dir;
+  SystemError error;
+  EXPECT_FALSE(WriteSettingsFile(dir.path() + "missing/s.usr", Sample(), &error));
+  EXPECT_NE(error.code, 0);
+  EXPECT_FALSE(error.description.empty());
+  Settings s;
+  EXPECT_EQ(ReadSettingsFile(dir.path() + "none.usr", s, &error), -1);
+}
+
+}  // namespace
+}  // namespace qvn
