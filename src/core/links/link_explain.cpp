@@ -296,7 +296,13 @@ std::string_view OutcomeText(LinkOutcome outcome) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on "'" + std::string.
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '\'';
+  quoted += text;
+  quoted += '\'';
+  return quoted;
 }
 
 }  // namespace qvn
