@@ -1,7 +1,7 @@
 #include "cli/cli_check_output.h"
 
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 
 #include "cli/cli_console.h"
 #include "cli/cli_run.h"
@@ -20,23 +20,11 @@
 namespace qvn::cli {
 namespace {
 
-bool Fail(const std::string& message) {
-  std::cerr << "qvn: " << message << '\n';
-  return false;
-}
-
 // The folder a file named by the user goes into ("." for a bare name);
 // on Windows a typed "/" separates too.
 std::string FolderOf(const std::string& path) {
   const std::size_t cut = path.find_last_of(kSeparator == '/' ? "/" : "/\\");
   return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-}
-
-bool CanWrite(const std::string& path, const std::string& option) {
-  if (IsExistingFolder(path)) return Fail(option + " " + path + " is a folder");
-  SystemError error;
-  if (CanWriteInFolder(FolderOf(path), &error)) return true;
-  return Fail("cannot write " + option + " " + path + ": " + error.description);
 }
 
 // The top folder as an absolute "file:" URI, "" when it cannot be made absolute.
@@ -63,22 +51,35 @@ std::string Counted(long long n, const char* one, const char* many) {
   return n == 0 ? std::string("No ") + many : std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-void PrintFinding(const Finding& finding) {
-  std::cout << "  " << finding.page << ", line " << finding.line << ": " << finding.link << '\n';
-}
-
-void PrintBaselineText(const Findings& findings, const BaselineComparison& comparison) {
-  std::cout << Counted(comparison.new_count, "new broken link", "new broken links")
-            << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
-  for (std::size_t i = 0; i < findings.items.size(); ++i)
-    if (comparison.states[i] == BaselineState::kNew) PrintFinding(findings.items[i]);
-  const auto fixed = static_cast<long long>(comparison.fixed.size());
-  std::cout << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
-            << (fixed > 0 ? ":" : ".") << '\n';
-  for (const auto& finding : comparison.fixed) PrintFinding(finding);
+void PrintFinding(std::ostream& out, const Finding& finding) {
+  out << "  " << finding.page << ", line " << finding.line << ": " << finding.link << '\n';
 }
 
 }  // namespace
+
+bool CheckOutput::Fail(const std::string& message) const {
+  err_ << "qvn: " << message << '\n';
+  return false;
+}
+
+bool CheckOutput::CanWrite(const std::string& path, const std::string& option) const {
+  if (IsExistingFolder(path)) return Fail(option + " " + path + " is a folder");
+  SystemError error;
+  if (CanWriteInFolder(FolderOf(path), &error)) return true;
+  return Fail("cannot write " + option + " " + path + ": " + error.description);
+}
+
+void CheckOutput::PrintBaselineText(const Findings& findings,
+                                    const BaselineComparison& comparison) const {
+  out_ << Counted(comparison.new_count, "new broken link", "new broken links")
+       << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
+  for (std::size_t i = 0; i < findings.items.size(); ++i)
+    if (comparison.states[i] == BaselineState::kNew) PrintFinding(out_, findings.items[i]);
+  const auto fixed = static_cast<long long>(comparison.fixed.size());
+  out_ << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
+       << (fixed > 0 ? ":" : ".") << '\n';
+  for (const auto& finding : comparison.fixed) PrintFinding(out_, finding);
+}
 
 bool CheckOutput::Prepare() {
   if (WritesTextReports(options_) && !options_.out_file.empty())
@@ -115,7 +116,7 @@ bool CheckOutput::Deliver(const CheckResult& result, const std::string& top_fold
 
 bool CheckOutput::WriteDocument(const std::string& document) {
   if (options_.out_file.empty()) {
-    WriteStandardOutput(document);
+    WriteDocumentOutput(out_, document);
     return true;
   }
   return WriteFile(options_.out_file, document, "the results");
@@ -125,7 +126,7 @@ bool CheckOutput::WriteBaselineFile(const Findings& findings) {
   const std::string& path = options_.write_baseline_file;
   if (path.empty()) return true;
   if (findings.stopped) {
-    std::cerr << "qvn: the check was stopped, so the baseline " << path
+    err_ << "qvn: the check was stopped, so the baseline " << path
               << " was not written (it would be incomplete)\n";
     return true;
   }
@@ -141,7 +142,7 @@ bool CheckOutput::WriteFile(const std::string& path, const std::string& bytes, c
 }
 
 std::ostream& CheckOutput::People() const {
-  return WritesTextReports(options_) ? std::cout : std::cerr;
+  return WritesTextReports(options_) ? out_ : err_;
 }
 
 int CheckOutput::ExitStatus(const CheckResult& result) const {

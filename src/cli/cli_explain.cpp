@@ -1,7 +1,7 @@
 #include "cli/cli_explain.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
+#include <ostream>
 
 #include "cli/cli_run.h"
 #include "core/check/page_explain.h"
@@ -41,25 +41,26 @@ CLI::App* AddExplainCommand(CLI::App& app, ExplainArguments& arguments,
   return explain;
 }
 
-int RunExplainCommand(const ExplainArguments& arguments, const Selection& selection,
-                      const std::string& settings_file) {
+int RunExplainCommand(const ExplainArguments& arguments, const app::Choices& choices,
+                      const std::string& settings_file, std::ostream& out, std::ostream& err) {
+  const Selection selection = app::SelectionOf(choices, app::RunKind::kCheck);
   const std::string note = !arguments.top_given && !settings_file.empty()
                                ? "from the settings file " + settings_file
                                : "";
   const PageLineExplanation explanation =
       ExplainPageLine(arguments.page, arguments.line, selection, note);
   if (!explanation.error.empty()) {
-    std::cerr << "qvn: " << explanation.error << '\n';
+    err << "qvn: " << explanation.error << '\n';
     return kExitBadInput;
   }
   // The explanation follows the line scan alone.
   if (selection.more.AnyOn())
-    std::cout << "The settings file turns on more checks; they are not applied here: this "
+    out << "The settings file turns on more checks; they are not applied here: this "
                  "explains the line scan.\n";
-  for (const auto& step : explanation.steps) std::cout << step << '\n';
+  for (const auto& step : explanation.steps) out << step << '\n';
   int number = 0;
-  for (const auto& step : explanation.line.steps) std::cout << ++number << ". " << step << '\n';
-  std::cout << "Outcome: " << OutcomeText(explanation.line.outcome) << '\n';
+  for (const auto& step : explanation.line.steps) out << ++number << ". " << step << '\n';
+  out << "Outcome: " << OutcomeText(explanation.line.outcome) << '\n';
   return kExitClean;
 }
 

@@ -58,7 +58,8 @@ void TakeGiven(const Bound& bound, CliRequest& request) {
 
 }  // namespace
 
-int ParseCommandLine(int argc, char** argv, CliRequest& request) {
+int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, std::ostream& out,
+                     std::ostream& err) {
   CLI::App app{"Finds broken local links in a web site kept as files on disk.", "qvn"};
   app.set_version_flag("--version", kVersion);
   // The same options everywhere: on Windows too "/site" is a path, not an option.
@@ -87,11 +88,14 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
       "Exit status: 0 no broken link (or list done), 1 broken links found, 2 bad input,\n"
       "130 stopped with Ctrl-C.");
   try {
-    app.parse(argc, argv);
+    // CLI11 takes the arguments last first, without the program's name.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    if (!reversed.empty()) reversed.pop_back();
+    app.parse(reversed);
   } catch (const CLI::Success& e) {
-    return app.exit(e);
+    return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    app.exit(e);
+    app.exit(e, out, err);
     return 2;
   }
   if (explain->parsed()) {

@@ -1,206 +1,141 @@
 #include "cli/cli_run.h"
 
 #include <iostream>
-#include <string>
 
 #include "cli/cli_check_output.h"
+#include "cli/cli_choices.h"
+#include "cli/cli_explain.h"
+#include "cli/cli_options.h"
 #include "cli/cli_orphans.h"
 #include "cli/cli_status.h"
-#include "core/platform/data_folder.h"
-#include "core/platform/path.h"
-#include "core/platform/platform.h"
-#include "core/text/text.h"
-#include "core/platform/text_file.h"
-#include "core/results/file_list.h"
+#include "core/app/result_files.h"
+#include "core/app/runs.h"
+#include "core/app/validation.h"
 #include "core/check/run.h"
-#include "core/results/report_by_source.h"
-#include "core/results/report_by_target.h"
-#include "core/results/report_text.h"
-#include "core/settings/settings_file.h"
+#include "core/platform/data_folder.h"
+#include "core/results/file_list.h"
 #include "core/settings/catalogue.h"
+#include "core/settings/catalogue_texts.h"
 
 namespace qvn::cli {
 namespace {
 
-constexpr int kTextDataFolderName = 310;
-
-int Fail(const std::string& message) {
-  std::cerr << "qvn: " << message << '\n';
+int Fail(std::ostream& err, const std::string& message) {
+  err << "qvn: " << message << '\n';
   return kExitBadInput;
 }
 
-std::string JoinFile(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == kSeparator) return folder + name;
-  return folder + kSeparator + name;
+// The problem as the command words it.
+std::string ProblemText(const app::Problem& problem, const Catalogue& catalogue) {
+  switch (problem.kind) {
+    case app::ProblemKind::kNoTopFolder:
+      return catalogue.Get(problem.text);
+    case app::ProblemKind::kTopFolderMissing:
+      return catalogue.Get(problem.text) + " (" + problem.detail + ")";
+    case app::ProblemKind::kSiteRootMissing:
+      break;
+  }
+  return "the site root is not an existing folder: " + problem.detail;
 }
 
-// The folder for result files, created and proven writable before the run
-// so that no result is lost at its end. "" after printing the problem.
-std::string PrepareOutputFolder(const CliRequest& request, const Catalogue& catalogue) {
-  std::string folder = request.output_dir;
-  if (folder.empty()) folder = DataFolderPath(catalogue.Get(kTextDataFolderName));
-  if (folder.empty()) {
-    Fail("the per-user data folder is unknown (HOME is not set); use --output-dir");
-    return {};
+// The folder for result files; "" after printing why it cannot be used.
+std::string OutputFolder(const app::Choices& choices, const Catalogue& catalogue,
+                         std::ostream& err) {
+  const app::OutputFolder folder =
+      app::PrepareOutputFolder(choices.output_folder, catalogue.Get(texts::kDataFolderName));
+  switch (folder.problem) {
+    case app::FolderProblem::kNone:
+      break;
+    case app::FolderProblem::kUnknownDataFolder:
+      Fail(err, "the per-user data folder is unknown (HOME is not set); use --output-dir");
+      break;
+    case app::FolderProblem::kCannotCreate:
+      Fail(err, "cannot create the output folder " + folder.path + ": " +
+                    folder.error.description);
+      break;
+    case app::FolderProblem::kCannotWrite:
+      Fail(err, "cannot write to the output folder " + folder.path + ": " +
+                    folder.error.description);
+      break;
   }
-  SystemError error;
-  if (!CreateFolders(folder, &error)) {
-    Fail("cannot create the output folder " + folder + ": " + error.description);
-    return {};
-  }
-  if (!CanWriteInFolder(folder, &error)) {
-    Fail("cannot write to the output folder " + folder + ": " + error.description);
-    return {};
-  }
-  return folder;
+  return folder.problem == app::FolderProblem::kNone ? folder.path : std::string();
 }
 
-// The settings file's values where the command line gave none. Returns false
-// after printing why the file could not be read at all.
-bool ApplySettingsFile(CliRequest& request) {
-  Settings settings;
-  SystemError error;
-  const int read = ReadSettingsFile(request.settings_file, settings, &error);
-  if (read < 0) {
-    Fail("cannot read the settings file " + request.settings_file + ": " + error.description);
+// Prints the paths of the files written; false after printing why one was not.
+bool ReportFiles(const std::vector<app::ResultFile>& files, const char* what, std::ostream& out,
+                 std::ostream& err) {
+  if (const app::ResultFile* failed = app::FirstFailure(files)) {
+    Fail(err, std::string("unable to write ") + what + " to " + failed->path + ": " +
+                  failed->error.description);
     return false;
   }
-  // Seven fields make a whole file; the more checks' fields may follow.
-  if (!IsCompleteSettingsRead(read))
-    std::cerr << "qvn: the settings file " << request.settings_file << " could be read only up to "
-              << read << " of its " << (read < kSettingsFields ? kSettingsFields : kAllSettingsFields)
-              << " fields; the rest was not applied\n";
-  // As the desktop program loads it: a top folder that is gone is dropped, and
-  // with it the subfolders chosen under it.
-  const std::string top(TrimSpaces(settings.top_folder));
-  const bool top_usable = read >= 1 && IsExistingFolder(top);
-  if (!request.top_folder && read >= 1) request.top_folder = top_usable ? top : std::string();
-  if (request.excluded_subfolders.empty() && read >= 2 && top_usable)
-    SplitLines(settings.excluded_subfolders, request.excluded_subfolders, CaseMode::kLower, true);
-  if (request.excluded_subfolders.size() == 1 && request.excluded_subfolders[0].empty())
-    request.excluded_subfolders.clear();
-  if (!request.excluded_paths && read >= 3) request.excluded_paths = settings.excluded_filepaths;
-  if (!request.excluded_links && read >= 4) request.excluded_links = settings.excluded_links;
-  request.top_folder_only |= read >= 5 && settings.top_folder_only == 1;
-  request.show_repeated |= read >= 6 && settings.show_repeated == 1;
-  request.include_php |= read >= 7 && settings.include_php == 1;
-  // Fields not read keep their defaults, so this takes only what was read.
-  request.settings_more = MoreChecksOf(settings);
+  for (const auto& file : files) out << file.path << '\n';
   return true;
 }
 
-Selection MakeSelection(const CliRequest& request, const std::string& top) {
-  Selection selection;
-  selection.top_folder = top;
-  for (const auto& name : request.excluded_subfolders) {
-    // A name completed by the shell ends in a separator; the walk compares bare names.
-    std::string bare(TrimSpaces(name));
-    while (bare.size() > 1 && bare.back() == kSeparator) bare.pop_back();
-    selection.excluded_subfolders.push_back(bare);
-  }
-  selection.excluded_filepaths = SplitExclusionBox(request.excluded_paths.value_or(""));
-  selection.excluded_links = SplitExclusionBox(request.excluded_links.value_or(""));
-  selection.top_folder_only = request.top_folder_only;
-  selection.include_php = request.include_php;
-  selection.more = CombineMoreChecks(request.settings_more, request.more_flags);
-  return selection;
-}
-
-// Writes one result file; false after printing why it could not be written.
-bool WriteResult(const std::string& path, const std::string& text, const std::string& what) {
-  SystemError error;
-  if (WriteTextFile(path, text, &error)) {
-    std::cout << path << '\n';
-    return true;
-  }
-  Fail("unable to write " + what + " to " + path + ": " + error.description);
-  return false;
-}
-
-// The two text reports, when there is a broken link to report.
-bool WriteTextReports(const CliRequest& request, const Selection& selection,
-                      const CheckResult& result, const std::string& output) {
-  const auto& table = result.broken_links;
-  if (table.empty()) return true;
-  const ReportContext context{selection.top_folder, result.stopped, request.show_repeated};
-  const long long repeated = CountRepeatedLinks(table);
-  return WriteResult(JoinFile(output, "links_to.txt"),
-                     FormatReportBySource(table, context, repeated), "the report") &&
-         WriteResult(JoinFile(output, "links_from.txt"),
-                     FormatReportByTarget(table, context, repeated), "the report");
-}
-
-int RunCheckCommand(const CliRequest& request, const Selection& selection,
-                    const std::string& output) {
-  CheckOutput delivery(request.check_output);
+int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
+                    const std::string& output, std::ostream& out, std::ostream& err) {
+  CheckOutput delivery(request.check_output, out, err);
   if (!delivery.Prepare()) return kExitBadInput;
-  CliStatus status(StandardErrorIsTerminal());
-  const CheckResult result = RunCheck(selection, status);
+  CliStatus status(ShowsProgress(err), err);
+  const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
   if (WritesTextReports(request.check_output) &&
-      !WriteTextReports(request, selection, result, output))
+      !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", out, err))
     return kExitBadInput;
-  if (!delivery.Deliver(result, selection.top_folder)) return kExitBadInput;
+  if (!delivery.Deliver(result, choices.top_folder)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
                                         result.stopped)
                     << '\n';
   return result.stopped ? kExitStopped : delivery.ExitStatus(result);
 }
 
-int RunListCommand(const Selection& selection, const std::string& output) {
-  CliStatus status(StandardErrorIsTerminal());
-  const ListResult result = RunList(selection, status);
+int RunListCommand(const app::Choices& choices, const std::string& output, std::ostream& out,
+                   std::ostream& err) {
+  CliStatus status(ShowsProgress(err), err);
+  const ListResult result = app::RunList(choices, status);
   status.Finish();
-  if (!result.files.empty()) {
-    const std::string text = BuildFileList(selection.top_folder, result.files, result.stopped,
-                                           selection.top_folder_only);
-    if (!WriteResult(JoinFile(output, "files.txt"), text, "the list of files"))
-      return kExitBadInput;
-  }
-  std::cout << ListStatusText(result) << '\n';
+  if (!ReportFiles(app::WriteFileList(result, choices, output), "the list of files", out, err))
+    return kExitBadInput;
+  out << ListStatusText(result) << '\n';
   return result.stopped ? kExitStopped : kExitClean;
+}
+
+int Execute(const CliRequest& request, std::ostream& out, std::ostream& err) {
+  CliStatus::InstallInterruptHandler();
+  app::Choices choices;
+  if (!ChoicesFromRequest(request, choices, err)) return kExitBadInput;
+  Catalogue catalogue;
+  const std::string catalogue_path = ProgramFilePath("qvn.dat");
+  const int loaded = catalogue.Load(catalogue_path);
+  if (loaded <= 0) return Fail(err, CatalogueFailureText(loaded, catalogue_path));
+  if (request.command == Command::kExplain)
+    return RunExplainCommand(request.explain, choices, request.settings_file, out, err);
+
+  const app::RunKind kind = request.command == Command::kCheck  ? app::RunKind::kCheck
+                            : request.command == Command::kList ? app::RunKind::kList
+                                                                : app::RunKind::kOrphans;
+  // A settings file may leave the site root empty (the top folder); --site-root may not.
+  const auto empty_site_root = request.more_flags.site_root ? app::EmptySiteRoot::kIsProblem
+                                                            : app::EmptySiteRoot::kIsTopFolder;
+  if (const auto problem = app::ValidateChoices(choices, kind, empty_site_root))
+    return Fail(err, ProblemText(*problem, catalogue));
+  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, out, err);
+  // Only the text reports and the file list go to the output folder.
+  const bool uses_folder = kind == app::RunKind::kList || WritesTextReports(request.check_output);
+  const std::string output = uses_folder ? OutputFolder(choices, catalogue, err) : std::string();
+  if (uses_folder && output.empty()) return kExitBadInput;
+  return kind == app::RunKind::kCheck ? RunCheckCommand(request, choices, output, out, err)
+                                      : RunListCommand(choices, output, out, err);
 }
 
 }  // namespace
 
-int Execute(CliRequest request) {
-  CliStatus::InstallInterruptHandler();
-  if (!request.settings_file.empty() && !ApplySettingsFile(request)) return kExitBadInput;
-  Catalogue catalogue;
-  const std::string catalogue_path = ProgramFilePath("qvn.dat");
-  const int loaded = catalogue.Load(catalogue_path);
-  if (loaded <= 0) return Fail(CatalogueFailureText(loaded, catalogue_path));
-  if (request.command == Command::kExplain) {
-    // The page's folder stands in for a top folder not given.
-    const Selection selection = MakeSelection(request, request.top_folder.value_or(""));
-    return RunExplainCommand(request.explain, selection, request.settings_file);
-  }
-
-  std::string top = request.top_folder.value_or("");
-  switch (ValidateTopFolder(top)) {
-    case TopFolderProblem::kEmpty:
-      return Fail(catalogue.Get(kTextNoTopFolder));
-    case TopFolderProblem::kNotAFolder:
-      return Fail(catalogue.Get(kTextTopFolderMissing) + " (" + top + ")");
-    case TopFolderProblem::kNone:
-      break;
-  }
-  Selection selection = MakeSelection(request, top);
-  if (request.command == Command::kList) {
-    selection.more = MoreChecks();  // they concern what links reach, not which pages are read
-  } else if (const std::string problem =
-                 ValidateSiteRoot(selection.more, top, !request.more_flags.site_root);
-             !problem.empty()) {
-    return Fail(problem);
-  }
-  if (request.command == Command::kOrphans) return RunOrphansCommand(selection);
-  // Only the text reports and the file list go to the output folder.
-  const bool uses_folder =
-      request.command != Command::kCheck || WritesTextReports(request.check_output);
-  const std::string output = uses_folder ? PrepareOutputFolder(request, catalogue) : std::string();
-  if (uses_folder && output.empty()) return kExitBadInput;
-  return request.command == Command::kCheck ? RunCheckCommand(request, selection, output)
-                                            : RunListCommand(selection, output);
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CliRequest request;
+  const int parsed = ParseCommandLine(args, request, out, err);
+  if (parsed >= 0) return parsed;
+  return Execute(request, out, err);
 }
 
 }  // namespace qvn::cli

@@ -1,7 +1,10 @@
 #pragma once
-// Carries out a parsed qvn command.
+// The qvn command as a function: parse the arguments, call the core's use
+// case, print. main() only prepares the console.
 
-#include "cli/cli_options.h"
+#include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace qvn::cli {
 
@@ -11,8 +14,10 @@ inline constexpr int kExitBrokenLinks = 1;
 inline constexpr int kExitBadInput = 2;
 inline constexpr int kExitStopped = 130;
 
-/// Runs the request; prints results on standard output and problems on
-/// standard error; returns the exit status.
-int Execute(CliRequest request);
+/// Runs qvn with args (args[0] is the program's name, the rest UTF-8),
+/// writing what it prints to out and err; returns the exit status. The
+/// progress line is shown only when err is the process's standard error on
+/// a terminal.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace qvn::cli

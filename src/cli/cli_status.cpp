@@ -1,7 +1,7 @@
 #include "cli/cli_status.h"
 
 #include <atomic>
-#include <cstdio>
+#include <iostream>
 
 #include "cli/cli_console.h"
 #include "core/text/utf.h"
@@ -29,7 +29,8 @@ constexpr auto kUpdateInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-CliStatus::CliStatus(bool show_progress) : show_progress_(show_progress) {}
+CliStatus::CliStatus(bool show_progress, std::ostream& err)
+    : show_progress_(show_progress), err_(err) {}
 
 void CliStatus::PageStarted(long long number, std::string_view relative_path) {
   if (!show_progress_) return;
@@ -53,15 +54,13 @@ bool CliStatus::ShouldStop() {
 
 void CliStatus::Show(const std::string& text) {
   const std::string line = "\r" + FitToWidth(text, ConsoleColumns()) + "\x1b[K";
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
+  err_ << line << std::flush;
   shown_ = true;
 }
 
 void CliStatus::Finish() {
   if (!shown_) return;
-  std::fputs("\r\x1b[K", stderr);
-  std::fflush(stderr);
+  err_ << "\r\x1b[K" << std::flush;
   shown_ = false;
 }
 
@@ -69,8 +68,8 @@ void CliStatus::InstallInterruptHandler() {
   InstallConsoleInterrupt(OnInterrupt);
 }
 
-bool StandardErrorIsTerminal() {
-  return ConsoleShowsProgress();
+bool ShowsProgress(const std::ostream& err) {
+  return &err == &std::cerr && ConsoleShowsProgress();
 }
 
 }  // namespace qvn::cli

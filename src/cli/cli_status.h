@@ -2,6 +2,7 @@
 // Progress on the terminal and Ctrl-C for the command line.
 
 #include <chrono>
+#include <iosfwd>
 #include <string>
 
 #include "core/site/status.h"
@@ -10,8 +11,8 @@ namespace qvn::cli {
 
 class CliStatus : public Status {
  public:
-  /// show_progress: keep one updating progress line on standard error.
-  explicit CliStatus(bool show_progress);
+  /// show_progress: keep one updating progress line on err.
+  CliStatus(bool show_progress, std::ostream& err);
 
   void PageStarted(long long number, std::string_view relative_path) override;
   void FileListed(long long count) override;
@@ -27,11 +28,13 @@ class CliStatus : public Status {
   void Show(const std::string& text);
 
   bool show_progress_;
+  std::ostream& err_;
   bool shown_ = false;
   std::chrono::steady_clock::time_point next_update_;
 };
 
-/// True when standard error is a terminal.
-bool StandardErrorIsTerminal();
+/// True when err is the process's standard error and that is a terminal
+/// that can show the progress line.
+bool ShowsProgress(const std::ostream& err);
 
 }  // namespace qvn::cli

@@ -28,7 +28,7 @@ const std::string kExpected = std::string(QVN_SOURCE_DIR) + "/tests/cli/expected
 
 TEST(QvnCheck, SampleSiteMatchesTheExpectedReports) {
   TempDir out;
-  const auto run = RunQvn({"check", "site", "--output-dir", out.path()}, kSamples);
+  const auto run = test::RunQvnBinary({"check", "site", "--output-dir", out.path()}, kSamples);
   EXPECT_EQ(run.exit_code, 1) << run.err;
 #ifdef _WIN32
   // 'Images/Logo.GIF' finds images\logo.gif; the reports are in Windows-1252.
@@ -172,7 +172,7 @@ TEST(QvnCheck, RawFileNamesAndUnwritableReports) {
 }
 
 TEST(QvnCheck, HelpAndVersion) {
-  auto run = RunQvn({"--help"});
+  auto run = test::RunQvnBinary({"--help"});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_NE(run.out.find("check"), std::string::npos);
   run = RunQvn({"check", "--help"});

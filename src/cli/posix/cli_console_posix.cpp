@@ -31,9 +31,9 @@ std::size_t ConsoleColumns() {
   return 80;
 }
 
-void WriteStandardOutput(std::string_view bytes) {
-  std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  std::cout.flush();
+void WriteDocumentOutput(std::ostream& out, std::string_view bytes) {
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
 }
 
 void InstallConsoleInterrupt(void (*on_interrupt)()) {

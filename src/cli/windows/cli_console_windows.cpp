@@ -75,7 +75,12 @@ std::size_t ConsoleColumns() {
   return 80;
 }
 
-void WriteStandardOutput(std::string_view bytes) {
+void WriteDocumentOutput(std::ostream& out, std::string_view bytes) {
+  if (&out != &std::cout) {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return;
+  }
   // Standard output is in text mode, which would turn each LF into CR LF.
   std::cout.flush();
   std::fflush(stdout);

@@ -80,7 +80,8 @@ bool RemoveFile(const std::string& path, SystemError* error = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error);
 
 /// Replaces path's contents with bytes: written to a temporary file in the
-/// same folder, then renamed over path, so a failure leaves the old file intact.
+/// same folder, then renamed over path, so a failure leaves the old file
+/// intact (FileReplacement, which tells how links and devices are treated).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
 
 /// True when a new file can be created in folder (tried, then removed).

@@ -4,12 +4,16 @@
 
 namespace qvn {
 
-bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error) {
+std::string EncodeTextFile(std::string_view text) {
 #ifdef _WIN32
-  return WriteFileReplacing(path, Utf8ToWindows1252(text), error);
+  return Utf8ToWindows1252(text);
 #else
-  return WriteFileReplacing(path, text, error);
+  return std::string(text);
 #endif
+}
+
+bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error) {
+  return WriteFileReplacing(path, EncodeTextFile(text), error);
 }
 
 bool ReadTextFile(const std::string& path, std::string& text, SystemError* error) {

@@ -15,6 +15,9 @@ inline void AppendLine(std::string& out, std::string_view line) {
   out += "\r\n";
 }
 
+/// text (UTF-8) as the bytes of one of our files on this platform.
+std::string EncodeTextFile(std::string_view text);
+
 /// Replaces the file at path with text (UTF-8 in memory) in the platform's
 /// encoding for our files, through a temporary file in the same folder.
 bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error);

@@ -170,32 +170,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
   return true;
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error) {
-  static std::atomic<unsigned> counter{0};
-  const std::string temp =
-      path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    SetError(error, errno);
-    return false;
-  }
-  std::size_t done = 0;
-  int failure = 0;
-  while (done < bytes.size() && failure == 0) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno != EINTR) failure = errno;
-    if (n > 0) done += static_cast<std::size_t>(n);
-  }
-  if (close(fd) != 0 && failure == 0) failure = errno;
-  if (failure == 0 && rename(temp.c_str(), path.c_str()) != 0) failure = errno;
-  if (failure != 0) {
-    unlink(temp.c_str());
-    SetError(error, failure);
-    return false;
-  }
-  return true;
-}
-
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
   const std::string probe = JoinPath(folder, ".qvn-probe-" + std::to_string(getpid()));
   const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -277,5 +251,7 @@ void InputFile::Close() {
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
 }
+
+void SetSystemError(SystemError* error, int code) { SetError(error, code); }
 
 }  // namespace qvn

@@ -269,41 +269,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
   return true;
 }
 
-namespace {
-
-// Writes all bytes to a new file; the Windows error number, 0 on success.
-DWORD WriteNewFile(const std::wstring& path, std::string_view bytes) {
-  const Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return GetLastError();
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-    DWORD written = 0;
-    if (!WriteFile(file.value, bytes.data(), chunk, &written, nullptr)) return GetLastError();
-    bytes.remove_prefix(written);
-  }
-  return 0;
-}
-
-}  // namespace
-
-bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error) {
-  static std::atomic<unsigned> counter{0};
-  const std::wstring target = Wide(path);
-  const std::wstring temp =
-      Wide(path + ".tmp" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
-  DWORD failure = WriteNewFile(temp, bytes);
-  if (failure == 0 && !MoveFileExW(temp.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    failure = GetLastError();
-  if (failure != 0) {
-    DeleteFileW(temp.c_str());
-    SetError(error, failure);
-    return false;
-  }
-  return true;
-}
-
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
   const std::string probe = JoinPath(folder.empty() ? "." : folder,
                                      ".qvn-probe-" + std::to_string(GetCurrentProcessId()));
@@ -392,4 +357,11 @@ bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, S
   return ListFolder(folder.path(), entries, error, sizes_for, context);
 }
 
+namespace win {
+
+std::wstring WidePath(const std::string& path) { return qvn::Wide(path); }
+std::optional<std::string> Utf8Of(std::wstring_view text) { return qvn::ToUtf8(text); }
+void SetWindowsError(SystemError* error, unsigned long code) { qvn::SetError(error, code); }
+
+}  // namespace win
 }  // namespace qvn
