@@ -8,6 +8,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quorvane");
   qvn::gui::MainWindow window;
-  if (!window.Form_Load()) return 1;
+  if (!window.Start()) return 1;
   return QApplication::exec();
 }
