@@ -31,7 +31,7 @@ MainPresenter::MainPresenter(MainView& view, std::string data_folder)
 MainPresenter::~MainPresenter() { StopRun(); }
 
 void MainPresenter::StopRun() {
-  if (control_) control_->RequestStop();
+  if (control_) control_->Abandon();
 }
 
 bool MainPresenter::Start(const std::string& catalogue_path) {

@@ -69,7 +69,7 @@ class MainPresenter {
   void BoxLeft(Control box);
   /// Sets the top folder as if chosen, without questions (tests, benchmarks).
   void SetTopFolder(const std::string& folder);
-  /// Asks a run under way to stop, as its window goes.
+  /// Stops a run under way, keeping nothing of it, as its window goes.
   void StopRun();
 
   const Choices& choices() const { return choices_; }
@@ -100,14 +100,17 @@ class MainPresenter {
   bool PrepareRun(RunKind kind, const std::string& title);
   std::string ProblemText(const Problem& problem) const;
   void StartRun(RunKind kind);
+  static void Run(RunOutcome& outcome, Status& status);       // on the worker
+  static void WriteResultFiles(RunOutcome& outcome);           // on the worker
   void ShowProgress(const RunProgress& progress);
   void RunEnded(const std::shared_ptr<RunOutcome>& outcome);
   void CheckEnded(RunOutcome& outcome);
   void ListEnded(RunOutcome& outcome);
   void OrphansEnded(RunOutcome& outcome);
-  std::string PreparedOutputFolder(const std::string& what, const std::string& title);
-  void WriteReports(const RunOutcome& outcome);
-  void WriteList(const RunOutcome& outcome);
+  bool ResultFilesWritten(const RunOutcome& outcome, const std::string& what,
+                          const std::string& title);
+  void ShowReports(const RunOutcome& outcome);
+  void ShowList(const RunOutcome& outcome);
   void OpenViewer(Viewing viewing, const std::string& path);
   void UpdateResultsAfterCheck();
 

@@ -14,15 +14,41 @@
 
 namespace qvn::app {
 
-/// A run's choices and result, shared by the worker and the window thread
-/// (the worker is done with it before the window thread reads it).
+/// A run's choices, result and result files, shared by the worker and the
+/// window thread (the worker is done with it before the window thread
+/// reads it).
 struct MainPresenter::RunOutcome {
   RunKind kind = RunKind::kCheck;
   Choices choices;
+  std::string data_folder;       ///< "" for the per-user data folder
+  std::string data_folder_name;  ///< catalogue text 310
   CheckResult check;
   ListResult list;
   OrphanResult orphans;
+  OutputFolder folder;            ///< where the result files went
+  std::vector<ResultFile> files;  ///< written, or the one that failed
 };
+
+void MainPresenter::Run(RunOutcome& outcome, Status& status) {
+  if (outcome.kind == RunKind::kCheck) outcome.check = RunCheck(outcome.choices, status);
+  if (outcome.kind == RunKind::kList) outcome.list = RunList(outcome.choices, status);
+  if (outcome.kind == RunKind::kOrphans) outcome.orphans = RunOrphans(outcome.choices, status);
+}
+
+// The reports of a check that found broken links, or the file list of a
+// listing that selected files, written on the worker too: formatting and
+// writing a large report would hold up the window.
+void MainPresenter::WriteResultFiles(RunOutcome& outcome) {
+  const bool any = outcome.kind == RunKind::kCheck  ? !outcome.check.broken_links.empty()
+                   : outcome.kind == RunKind::kList ? !outcome.list.files.empty()
+                                                     : false;
+  if (!any) return;
+  outcome.folder = PrepareOutputFolder(outcome.data_folder, outcome.data_folder_name);
+  if (outcome.folder.problem != FolderProblem::kNone) return;
+  outcome.files = outcome.kind == RunKind::kCheck
+                      ? WriteCheckReports(outcome.check, outcome.choices, outcome.folder.path)
+                      : WriteFileList(outcome.list, outcome.choices, outcome.folder.path);
+}
 
 void MainPresenter::CheckLinks() {
   if (running()) return;
@@ -89,17 +115,17 @@ void MainPresenter::StartRun(RunKind kind) {
   auto outcome = std::make_shared<RunOutcome>();
   outcome->kind = kind;
   outcome->choices = choices_;
+  outcome->data_folder = data_folder_;
+  outcome->data_folder_name = catalogue_.Get(texts::kDataFolderName);
   MainView& view = view_;
   view_.RunInBackground(
       [this, &view, control = control_, outcome] {
         ThrottledStatus status(*control, [this, &view](const RunProgress& progress) {
           view.PostToWindow([this, progress] { ShowProgress(progress); });
         });
-        if (outcome->kind == RunKind::kCheck) outcome->check = RunCheck(outcome->choices, status);
-        if (outcome->kind == RunKind::kList) outcome->list = RunList(outcome->choices, status);
-        if (outcome->kind == RunKind::kOrphans)
-          outcome->orphans = RunOrphans(outcome->choices, status);
+        Run(*outcome, status);
         status.Finish();
+        if (!control->Abandoned()) WriteResultFiles(*outcome);
       },
       [this, outcome] { RunEnded(outcome); });
 }
@@ -128,7 +154,7 @@ void MainPresenter::RunEnded(const std::shared_ptr<RunOutcome>& outcome) {
 void MainPresenter::CheckEnded(RunOutcome& outcome) {
   const CheckResult& result = outcome.check;
   if (result.stopped) SetStatus("Checking of links was stopped.");
-  if (!result.broken_links.empty()) WriteReports(outcome);
+  if (!result.broken_links.empty()) ShowReports(outcome);
   SetProgress("");
   if (!result.stopped)
     SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false));
@@ -140,7 +166,7 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
 
 void MainPresenter::ListEnded(RunOutcome& outcome) {
   SetStatus(ListStatusText(outcome.list));
-  if (!outcome.list.files.empty()) WriteList(outcome);
+  if (!outcome.list.files.empty()) ShowList(outcome);
   SetDefaultFocus();
 }
 
@@ -155,45 +181,34 @@ void MainPresenter::OrphansEnded(RunOutcome& outcome) {
   view_.ShowWindow(Window::kOrphans, place);
 }
 
-// The data folder, created when missing; "" after telling why it cannot be used.
-std::string MainPresenter::PreparedOutputFolder(const std::string& what,
-                                                const std::string& title) {
-  const OutputFolder folder =
-      PrepareOutputFolder(data_folder_, catalogue_.Get(texts::kDataFolderName));
-  if (folder.problem == FolderProblem::kNone) return folder.path;
-  view_.ShowMessage({"Unable to write " + what + " to " + folder.path + "\r\n\r\n" +
-                         folder.error.description,
-                     title, Icon::kWarning});
-  return {};
+// False, after telling why, when the result files could not be written.
+bool MainPresenter::ResultFilesWritten(const RunOutcome& outcome, const std::string& what,
+                                       const std::string& title) {
+  std::string path = outcome.folder.path;
+  const SystemError* error = &outcome.folder.error;
+  if (const ResultFile* failed = FirstFailure(outcome.files)) {
+    path = failed->path;
+    error = &failed->error;
+  } else if (outcome.folder.problem == FolderProblem::kNone) {
+    return true;
+  }
+  view_.ShowMessage(
+      {"Unable to write " + what + " to " + path + "\r\n\r\n" + error->description, title,
+       Icon::kWarning});
+  return false;
 }
 
-// Both reports, written together, then each shown in its viewer.
-void MainPresenter::WriteReports(const RunOutcome& outcome) {
-  const std::string folder = PreparedOutputFolder("the report", "Check links");
-  if (folder.empty()) return;
-  const auto files = WriteCheckReports(outcome.check, outcome.choices, folder);
-  if (const ResultFile* failed = FirstFailure(files)) {
-    view_.ShowMessage({"Unable to write the report to " + failed->path + "\r\n\r\n" +
-                           failed->error.description,
-                       "Check links", Icon::kWarning});
-    return;
-  }
-  output_file_ = files[1].path;
-  OpenViewer(Viewing::kReportBySource, files[0].path);
-  OpenViewer(Viewing::kReportByTarget, files[1].path);
+// Both reports, written together, each shown in its viewer.
+void MainPresenter::ShowReports(const RunOutcome& outcome) {
+  if (!ResultFilesWritten(outcome, "the report", "Check links")) return;
+  output_file_ = outcome.files[1].path;
+  OpenViewer(Viewing::kReportBySource, outcome.files[0].path);
+  OpenViewer(Viewing::kReportByTarget, outcome.files[1].path);
 }
 
-void MainPresenter::WriteList(const RunOutcome& outcome) {
-  const std::string folder = PreparedOutputFolder("the list of files", "List files");
-  if (folder.empty()) return;
-  const auto files = WriteFileList(outcome.list, outcome.choices, folder);
-  if (const ResultFile* failed = FirstFailure(files)) {
-    view_.ShowMessage({"Unable to write the list of files to " + failed->path + "\r\n\r\n" +
-                           failed->error.description,
-                       "List files", Icon::kWarning});
-    return;
-  }
-  output_file_ = files[0].path;
+void MainPresenter::ShowList(const RunOutcome& outcome) {
+  if (!ResultFilesWritten(outcome, "the list of files", "List files")) return;
+  output_file_ = outcome.files[0].path;
   if (outcome.list.stopped &&
       view_.Ask({"The listing was stopped.  Do you wish to display the incomplete list?",
                  "List files"}) != Answer::kYes)

@@ -9,6 +9,11 @@ void RunControl::RequestStop() {
   resumed_.notify_all();
 }
 
+void RunControl::Abandon() {
+  abandoned_ = true;
+  RequestStop();
+}
+
 void RunControl::Pause() {
   std::lock_guard lock(mutex_);
   paused_ = true;

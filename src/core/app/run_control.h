@@ -23,6 +23,10 @@ class RunControl {
   /// Asks the run to end after the current page; also ends a pause.
   void RequestStop();
   bool StopRequested() const { return stop_; }
+  /// Stops the run and tells its worker to keep nothing of it (the window
+  /// is going).
+  void Abandon();
+  bool Abandoned() const { return abandoned_; }
   /// Holds the worker at its next ShouldStop until Resume.
   void Pause();
   void Resume();
@@ -33,6 +37,7 @@ class RunControl {
 
  private:
   std::atomic<bool> stop_{false};
+  std::atomic<bool> abandoned_{false};
   std::atomic<bool> paused_{false};
   mutable std::mutex mutex_;
   std::condition_variable resumed_;
