@@ -118,19 +118,6 @@ class SelectSubfoldersWindowTest : public QObject {
     QVERIFY(!window.presenter().accepted());
   }
 
-  void aTopFolderThatCannotBeReadIsReported() {
-    reader_.Refuse(dir_->path());
-    qvn::app::SubfolderRequest request;
-    request.top_folder = dir_->path();
-    SelectSubfoldersWindow window(request, nullptr, &reader_);
-    AnsweredBox box;
-    qvn::test::AnswerNextMessageBox(QMessageBox::Ok, &box);
-    window.show();
-    QTRY_VERIFY(box.seen);
-    QCOMPARE(box.title, QString("Select subfolders"));
-    QTRY_VERIFY(!window.isVisible());
-  }
-
   // Rows above the buttons, the summary between "Deselect all" and
   // "Accept", everything inside the window; also after it is widened.
   void controlsStayApartAndInside_data() {

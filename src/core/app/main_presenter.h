@@ -100,8 +100,9 @@ class MainPresenter {
   bool PrepareRun(RunKind kind, const std::string& title);
   std::string ProblemText(const Problem& problem) const;
   void StartRun(RunKind kind);
-  static void Run(RunOutcome& outcome, Status& status);       // on the worker
-  static void WriteResultFiles(RunOutcome& outcome);           // on the worker
+  // On the worker: the run, then its result files.
+  static void Run(RunOutcome& outcome, Status& status);
+  static void WriteResultFiles(RunOutcome& outcome);
   void ShowProgress(const RunProgress& progress);
   void RunEnded(const std::shared_ptr<RunOutcome>& outcome);
   void CheckEnded(RunOutcome& outcome);

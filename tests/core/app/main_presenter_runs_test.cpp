@@ -289,6 +289,21 @@ TEST_F(MainPresenterRunsTest, TheMoreChecksReachTheCheck) {
   EXPECT_NE(report.find("[letter case: logo.gif]"), report.rfind("[letter case: logo.gif]"));
 }
 
+TEST_F(MainPresenterRunsTest, ExcludedSubfoldersAreSkippedByTheNextCheck) {
+  TempDir site;
+  site.Write("index.htm", "<a href=\"gone.htm\">\r\n");
+  site.Write("a/page.htm", "<a href=\"gone_a.htm\">\r\n");
+  site.Write("b/page.htm", "<a href=\"gone_b.htm\">\r\n");
+  presenter_.SetTopFolder(site.path());
+  view_.subfolders_to_choose = std::vector<std::string>{"A"};  // letter case aside
+  presenter_.SelectSubfolders();
+  RunOn(site, [&] { presenter_.CheckLinks(); });
+  const BrokenLinkTable& found = presenter_.last_check().broken_links;
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found.Source(0), site.path() + "index.htm");
+  EXPECT_EQ(found.Source(1), site.path() + "b" + kSeparator + "page.htm");
+}
+
 TEST(MainPresenterOutput, AReportThatCannotBeWrittenIsNamed) {
   TempDir site, files;
   site.Write("index.htm", "<a href=\"gone.htm\">\r\n");
