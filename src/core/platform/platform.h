@@ -84,6 +84,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
 /// intact (FileReplacement, which tells how links and devices are treated).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
 
+/// True when folder's entries can be listed; false with error set otherwise.
+bool CanReadFolder(const std::string& folder, SystemError* error);
+
 /// True when a new file can be created in folder (tried, then removed).
 bool CanWriteInFolder(const std::string& folder, SystemError* error);
 

@@ -254,4 +254,14 @@ void InputFile::Close() {
 
 void SetSystemError(SystemError* error, int code) { SetError(error, code); }
 
+bool CanReadFolder(const std::string& folder, SystemError* error) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) {
+    SetError(error, errno);
+    return false;
+  }
+  closedir(dir);
+  return true;
+}
+
 }  // namespace qvn

@@ -357,6 +357,17 @@ bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, S
   return ListFolder(folder.path(), entries, error, sizes_for, context);
 }
 
+bool CanReadFolder(const std::string& folder, SystemError* error) {
+  WIN32_FIND_DATAW data;
+  const HANDLE find = FindFirstFileW(Wide(JoinPath(folder, "*")).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) {
+    SetError(error, GetLastError());
+    return false;
+  }
+  FindClose(find);
+  return true;
+}
+
 namespace win {
 
 std::wstring WidePath(const std::string& path) { return qvn::Wide(path); }
