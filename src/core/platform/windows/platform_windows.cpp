@@ -387,6 +387,9 @@ bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
 
 std::optional<FolderId> FolderHandle::Id() const { return GetFolderId(path_); }
 
+// Windows has no file systems that show the system's state as folders.
+bool FolderHandle::OnPseudoFileSystem() const { return false; }
+
 bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for, const void* context) {
   return ListFolder(folder.path(), entries, error, sizes_for, context);
