@@ -46,9 +46,16 @@ class FoldedNames {
   // The entries after first whose folded forms start as first's does in its
   // first `length` characters end at the index returned.
   std::size_t EndOfPrefix(std::size_t first, std::size_t length) const;
+  void LinkSharedPrefixes();
+  // Nearest for a folded name; "" when no name is within limit.
+  std::string_view NearestWithin(std::u32string_view wanted, std::size_t limit,
+                                 PathKind kind) const;
 
   std::u32string chars_;
   std::vector<Entry> entries_;  // ordered by folded form, character by character
+  // For each entry: the length of the prefix it shares with the entry
+  // before, and the next entry that shares less than that with its own.
+  std::vector<std::uint32_t> shared_, next_shorter_;
   std::size_t longest_ = 0;
 };
 

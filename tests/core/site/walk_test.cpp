@@ -156,7 +156,8 @@ TEST(Walk, EachRealFolderOnceAndNoPseudoFileSystems) {
   // The chain is walked down through "a": each page once, at its first path.
   std::vector<std::string> expected;
   std::string folder = site.path() + "d0/";
-  for (int level = 0; level <= kLevels; ++level, folder += "a/") expected.push_back(folder + "p.htm");
+  for (int level = 0; level <= kLevels; ++level, folder += "a/")
+    expected.push_back(folder + "p.htm");
   EXPECT_EQ(visitor.paths, expected);
   if (pseudo.empty()) GTEST_SKIP() << "neither /proc nor /sys here: pseudo file systems untested";
 }
