@@ -48,9 +48,16 @@ TEST(PageText, Utf16PagesReadAsTheirUtf8Forms) {
       }
     }
   }
-  // The explanation reads the same lines.
+  // The explanation reads the same lines, and the fragment check the anchors.
   TempDir site;
   site.Write("p.htm", test::Utf16Text(pages[0], true));
+  TempDir anchors;
+  anchors.Write("q.htm",
+                test::Utf16Text("<a href=\"r.htm#here\">\r\n<a href=\"r.htm#gone\">", false));
+  anchors.Write("r.htm", test::Utf16Text("<p>\r\n<h2 id=\"here\">", true));
+  MoreChecks fragments;
+  fragments.check_fragments = true;
+  EXPECT_EQ(CheckedLinks(anchors, fragments), Texts{"q.htm:2:10 r.htm#gone  [no such anchor]"});
   Selection selection;
   selection.top_folder = site.path();
   const auto line = ExplainPageLine(site.path() + "p.htm", 3, selection);
