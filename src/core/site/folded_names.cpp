@@ -79,12 +79,17 @@ class DistanceRows {
 
 FoldedNames::FoldedNames(const std::vector<Name>& names) {
   entries_.reserve(names.size());
+  std::size_t bytes = 0;
+  for (const Name& name : names) bytes += name.text.size();
+  chars_.reserve(bytes);
   for (const Name& name : names) {
-    const std::u32string folded = Folded(name.text);
-    entries_.push_back({static_cast<std::uint32_t>(chars_.size()),
-                        static_cast<std::uint32_t>(folded.size()), name});
-    chars_ += folded;
-    longest_ = std::max(longest_, folded.size());
+    const std::size_t offset = chars_.size();
+    for (std::size_t i = 0; i < name.text.size();)
+      chars_.push_back(LowerChar(DecodeNext(name.text, i)));
+    const std::size_t length = chars_.size() - offset;
+    entries_.push_back(
+        {static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length), name});
+    longest_ = std::max(longest_, length);
   }
   std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
     return FoldedOf(a) < FoldedOf(b);
