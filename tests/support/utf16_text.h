@@ -9,24 +9,30 @@
 
 namespace qvn::test {
 
-/// utf8 as UTF-16 with a byte-order mark, in either byte order.
-inline std::string Utf16Text(std::string_view utf8, bool big_endian) {
+/// UTF-16 units (lone surrogates allowed) in either byte order, after a
+/// byte-order mark.
+inline std::string Utf16Bytes(std::u16string_view units, bool big_endian) {
   std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  auto unit = [&](char32_t u) {
-    const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
-    bytes += big_endian ? high : low;
-    bytes += big_endian ? low : high;
-  };
-  for (char32_t c : ToChars(utf8)) {
-    if (c < 0x10000) {
-      unit(c);
-    } else {
-      c -= 0x10000;
-      unit(0xD800 + (c >> 10));
-      unit(0xDC00 + (c & 0x3FF));
-    }
+  for (const char16_t unit : units) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += {big_endian ? high : low, big_endian ? low : high};
   }
   return bytes;
+}
+
+/// utf8 as UTF-16 with a byte-order mark, in either byte order.
+inline std::string Utf16Text(std::string_view utf8, bool big_endian) {
+  std::u16string units;
+  for (char32_t c : ToChars(utf8)) {
+    if (c < 0x10000) {
+      units += static_cast<char16_t>(c);
+    } else {
+      c -= 0x10000;
+      units += static_cast<char16_t>(0xD800 + (c >> 10));
+      units += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    }
+  }
+  return Utf16Bytes(units, big_endian);
 }
 
 }  // namespace qvn::test

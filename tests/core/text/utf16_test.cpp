@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/utf16_text.h"
+
 namespace qvn {
 namespace {
 
-// UTF-16 little-endian bytes of units, each unit written as its two bytes.
-std::string Le(std::u16string_view units) {
-  std::string bytes;
-  for (const char16_t unit : units) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
-
-std::string Be(std::u16string_view units) {
-  std::string bytes;
-  for (const char16_t unit : units) {
-    bytes += static_cast<char>(unit >> 8);
-    bytes += static_cast<char>(unit & 0xFF);
-  }
-  return bytes;
-}
+using test::Utf16Bytes;
 
 TEST(Utf16, DecodesEitherOrderInPiecesOfAnySize) {
   struct Case {
@@ -39,7 +24,7 @@ TEST(Utf16, DecodesEitherOrderInPiecesOfAnySize) {
   };
   for (const Case& c : cases) {
     for (const bool big : {false, true}) {
-      const std::string bytes = big ? "\xFE\xFF" + Be(c.units) : "\xFF\xFE" + Le(c.units);
+      const std::string bytes = Utf16Bytes(c.units, big);
       const Utf16Order order = Utf16ByteOrderMark(bytes);
       ASSERT_EQ(order, big ? Utf16Order::kBigEndian : Utf16Order::kLittleEndian);
       EXPECT_EQ(Utf16TextToUtf8(bytes), c.utf8);
