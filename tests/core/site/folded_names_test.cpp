@@ -57,7 +57,7 @@ TEST(FoldedNames, NearestAndSameFoldedAgreeWithComparingEveryName) {
     // Mostly near misses: a character changed, dropped or added.
     const std::size_t at = random() % (wanted.size() + 1);
     switch (query % 4) {
-      case 0: wanted.insert(at, "Z"); break;
+      case 0: wanted.insert(wanted.begin() + static_cast<std::ptrdiff_t>(at), 'Z'); break;
       case 1: if (at < wanted.size()) wanted.erase(at, 1); break;
       case 2: if (at < wanted.size()) wanted[at] = 'b'; break;
       default: wanted += "q1"; break;
