@@ -35,7 +35,7 @@ struct SystemError {
   std::string description;         // the platform's own wording
 };
 
-/// Identity of a folder on disk, to notice symbolic-link loops.
+/// Identity of a folder on disk, to notice a folder reached again.
 struct FolderId {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
@@ -113,6 +113,10 @@ class FolderHandle {
   const std::string& path() const { return path_; }
   /// The folder's identity; nullopt when it cannot be read.
   std::optional<FolderId> Id() const;
+  /// True when the folder lies on a pseudo file system: one that shows the
+  /// system's own state as files (proc, sysfs, devtmpfs, cgroup, debugfs and
+  /// the like), endless or changing as it is read. False when unknown.
+  bool OnPseudoFileSystem() const;
 
  private:
   friend class InputFile;

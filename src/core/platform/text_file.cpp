@@ -1,6 +1,7 @@
 #include "core/platform/text_file.h"
 
 #include "core/text/utf.h"
+#include "core/text/utf16.h"
 
 namespace qvn {
 
@@ -19,6 +20,10 @@ bool WriteTextFile(const std::string& path, std::string_view text, SystemError* 
 bool ReadTextFile(const std::string& path, std::string& text, SystemError* error) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
+  if (Utf16ByteOrderMark(bytes) != Utf16Order::kNone) {
+    text = Utf16TextToUtf8(bytes);
+    return true;
+  }
   text = IsValidUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
   return true;
 }

@@ -42,6 +42,9 @@ std::optional<std::string> ToUtf8(std::wstring_view text) {
 
 std::wstring Wide(const std::string& path) {
   std::wstring wide = FromUtf8(path.empty() ? std::string_view(".") : std::string_view(path));
+  // The system would read a path only up to a NUL, so naming another file;
+  // "|", which no name may hold (and no pattern treats as a wildcard), fails.
+  std::replace(wide.begin(), wide.end(), L'\0', L'|');
   if (wide.size() < kLongPathFrom || wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\"))
     return wide;
   const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
@@ -351,6 +354,9 @@ bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
 }
 
 std::optional<FolderId> FolderHandle::Id() const { return GetFolderId(path_); }
+
+// Windows has no file systems that show the system's state as folders.
+bool FolderHandle::OnPseudoFileSystem() const { return false; }
 
 bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for, const void* context) {
