@@ -12,7 +12,8 @@ if(QVN_FUZZ)
     # The scanner is compiled into the target, so that the fuzzer sees its branches;
     # only what it needs, so that a fuzz build (CI's too) stays short.
     file(GLOB QVN_FUZZ_SOURCES CONFIGURE_DEPENDS
-      src/core/links/html/*.cpp src/core/text/utf.cpp)
+      src/core/links/html/*.cpp src/core/text/utf.cpp src/core/text/utf16.cpp
+      src/core/platform/page_input.cpp)
     add_executable(html_scanner_fuzz tests/core/links/html/html_scanner_fuzz.cpp ${QVN_FUZZ_SOURCES})
     target_include_directories(html_scanner_fuzz PRIVATE src)
     if(WIN32)
