@@ -10,7 +10,7 @@
 
 #include "cli/cli_check_options.h"
 #include "core/check/run.h"
-#include "core/results/findings.h"
+#include "core/results/broken_links.h"
 
 namespace qvn::cli {
 
@@ -26,7 +26,7 @@ class CheckOutput {
   /// and fixed links, otherwise writes the document; then saves the
   /// baseline unless the run was stopped. False after printing why a file
   /// could not be written.
-  bool Deliver(const CheckResult& result, const std::string& top_folder);
+  bool Deliver(const CheckResult& result);
   /// Where texts for people go: standard output in the text format,
   /// standard error otherwise (standard output may carry the document).
   std::ostream& People() const;
@@ -36,11 +36,11 @@ class CheckOutput {
 
  private:
   bool WriteDocument(const std::string& document);
-  bool WriteBaselineFile(const Findings& findings);
+  bool WriteBaselineFile(const CheckResult& result);
   bool WriteFile(const std::string& path, const std::string& bytes, const char* what);
 
   const CheckOutputOptions& options_;
-  std::optional<std::vector<Finding>> baseline_;
+  std::optional<BrokenLinkTable> baseline_;
   long long new_count_ = 0;
 };
 

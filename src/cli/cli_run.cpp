@@ -140,7 +140,7 @@ int RunCheckCommand(const CliRequest& request, const Selection& selection,
   if (WritesTextReports(request.check_output) &&
       !WriteTextReports(request, selection, result, output))
     return kExitBadInput;
-  if (!delivery.Deliver(result, selection.top_folder)) return kExitBadInput;
+  if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
                                         result.stopped)
                     << '\n';

@@ -83,6 +83,7 @@ std::vector<std::string> SplitExclusionBox(std::string_view box) {
 
 CheckResult RunCheck(const Selection& selection, Status& status, unsigned workers) {
   CheckResult result;
+  result.top_folder = selection.top_folder;
   StickyStatus sticky(status);
   CheckVisitor visitor(selection, sticky, result, workers);
   WalkFolders(selection, sticky, visitor);

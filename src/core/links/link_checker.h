@@ -30,7 +30,7 @@ class LinkChecker {
   LinkChecker& operator=(const LinkChecker&) = delete;
 
   /// Reads page line by line (with the every-link check: as HTML) and
-  /// appends each broken link to broken, in page order. chain runs from the
+  /// appends each broken link to broken, with its kind, in page order. chain runs from the
   /// top folder to the page's folder. A page that cannot be opened or read
   /// further is left silently; reading also ends early once *cancel is set.
   /// Returns false when the page turned out to be empty. When given, folder
