@@ -105,8 +105,8 @@ bool CheckOutput::Deliver(const CheckResult& result) {
     new_count_ = comparison->new_count;
   }
   if (text && comparison) PrintBaselineText(result, *comparison);
-  if (!text && !WriteDocument(FormatDocument(options_.format, result,
-                                             comparison ? &*comparison : nullptr)))
+  if (!text &&
+      !WriteDocument(FormatDocument(options_.format, result, comparison ? &*comparison : nullptr)))
     return false;
   return WriteBaselineFile(result);
 }

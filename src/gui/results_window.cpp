@@ -58,7 +58,8 @@ class LinksProxy : public QSortFilterProxyModel {
 };
 
 QStandardItem* TextItem(std::string_view text) {
-  auto* item = new QStandardItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  auto* item =
+      new QStandardItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   item->setEditable(false);
   return item;
 }

@@ -148,8 +148,7 @@ void MoreLinkTester::CheckFragment(const std::string& path) {
   if (!options_.check_fragments || !formed_.has_fragment ||
       IsFragmentAlwaysFound(formed_.fragment) || !HasAnchorsToRead(path))
     return;
-  if (!context_.anchors.HasAnchor(path, formed_.fragment))
-    Report(LinkKind::kNoAnchor, {}, true);
+  if (!context_.anchors.HasAnchor(path, formed_.fragment)) Report(LinkKind::kNoAnchor, {}, true);
 }
 
 void MoreLinkTester::Missing() {

@@ -35,7 +35,8 @@ bool ReadLink(const JsonValue& item, BrokenLinkTable& links) {
   const std::string* kind = StringMember(item, "kind");
   link.kind = kind != nullptr ? KindFromName(*kind).value_or(LinkKind::kMissingFile)
                               : LinkKind::kMissingFile;
-  if (const std::string* suggestion = StringMember(item, "suggestion")) link.suggestion = *suggestion;
+  if (const std::string* suggestion = StringMember(item, "suggestion"))
+    link.suggestion = *suggestion;
   links.Add(*page, std::move(link));
   return true;
 }

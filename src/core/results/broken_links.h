@@ -38,7 +38,8 @@ struct BrokenLink {
   std::string target;
   std::string link;    ///< the link as written in the page
   long long line = 0;  ///< line of the page (from 1; CR LF, CR and LF each end a line)
-  long long column = 0;  ///< character in the line where the link starts (from 1, UTF-16); 0 unknown
+  /// Where the link starts in the line, in UTF-16 code units from 1; 0 unknown.
+  long long column = 0;
   LinkKind kind = LinkKind::kMissingFile;
   /// A likely intended name: the file's real name (kLetterCase, always
   /// given) or a name in the target's folder that differs a little

@@ -43,8 +43,8 @@ std::string Heading(const BrokenLinkTable& table, const BaselineComparison* base
 
 std::string Item(const LinkRow& row) {
   return "line " + std::to_string(row.link.line) + ": " + MarkdownCode(row.link.link) +
-         " \xE2\x86\x92 " + EscapeMarkdown(row.target) + " (" +
-         EscapeMarkdown(LinkNote(row.link)) + ")\n";
+         " \xE2\x86\x92 " + EscapeMarkdown(row.target) + " (" + EscapeMarkdown(LinkNote(row.link)) +
+         ")\n";
 }
 
 void AppendFixed(std::string& out, const BaselineComparison& baseline) {

@@ -126,7 +126,8 @@ PathKind ExistenceCache::AskKind(std::string_view path) {
   }
   const PathKind kind = GetPathKind(std::string(path));
   std::lock_guard<std::mutex> lock(shard.mutex);
-  if (!shard.kinds.Find(hash, path)) shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
+  if (!shard.kinds.Find(hash, path))
+    shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
   return kind;
 }
 

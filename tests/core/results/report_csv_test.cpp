@@ -61,7 +61,8 @@ TEST(ResultsCsv, ABaselineAddsAColumnAndTheFixedRows) {
 }
 
 TEST(ResultsCsv, NoBrokenLinksIsJustTheHeader) {
-  EXPECT_EQ(FormatResultsCsv(CheckResult{}), "page,line,column,link,target,kind,note,suggestion\r\n");
+  EXPECT_EQ(FormatResultsCsv(CheckResult{}),
+            "page,line,column,link,target,kind,note,suggestion\r\n");
 }
 
 }  // namespace

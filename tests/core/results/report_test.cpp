@@ -145,7 +145,8 @@ TEST(Reports, NotesOfTheMoreChecksAndTargetsOutsideTheTopFolder) {
             CrLf({"Top folder is", kTop, "", header, "", "index.htm \xE2\x80\x94>",
                   "     img/Logo.gif  [letter case: logo.gif]", "     guide.htm#setup  [no such anchor]",
                   "     docs/  [no index page]", "     lgo.gif  [did you mean: logo.gif]",
-                  "     /img/top.gif", "     con", "", "There is one repeated-in-file broken link."}));
+                  "     /img/top.gif", "     con", "",
+                  "There is one repeated-in-file broken link."}));
   EXPECT_EQ(ByTarget(table),
             CrLf({"Top folder is", kTop, "", header, "", "/img/top.gif <\xE2\x80\x94",
                   "     index.htm", "con <\xE2\x80\x94", "     index.htm",
