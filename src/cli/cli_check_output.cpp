@@ -1,7 +1,7 @@
 #include "cli/cli_check_output.h"
 
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 
 #include "cli/cli_console.h"
 #include "cli/cli_run.h"
@@ -20,23 +20,11 @@
 namespace qvn::cli {
 namespace {
 
-bool Fail(const std::string& message) {
-  std::cerr << "qvn: " << message << '\n';
-  return false;
-}
-
 // The folder a file named by the user goes into ("." for a bare name);
 // on Windows a typed "/" separates too.
 std::string FolderOf(const std::string& path) {
   const std::size_t cut = path.find_last_of(kSeparator == '/' ? "/" : "/\\");
   return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-}
-
-bool CanWrite(const std::string& path, const std::string& option) {
-  if (IsExistingFolder(path)) return Fail(option + " " + path + " is a folder");
-  SystemError error;
-  if (CanWriteInFolder(FolderOf(path), &error)) return true;
-  return Fail("cannot write " + option + " " + path + ": " + error.description);
 }
 
 // The top folder as an absolute "file:" URI, "" when it cannot be made absolute.
@@ -62,23 +50,37 @@ std::string Counted(long long n, const char* one, const char* many) {
   return n == 0 ? std::string("No ") + many : std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-void PrintLink(const LinkRow& row) {
-  std::cout << "  " << row.page << ", line " << row.link.line << ": " << row.link.link << '\n';
-}
-
-void PrintBaselineText(const CheckResult& result, const BaselineComparison& comparison) {
-  std::cout << Counted(comparison.new_count, "new broken link", "new broken links")
-            << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
-  for (std::size_t i = 0; i < result.broken_links.size(); ++i)
-    if (comparison.states[i] == BaselineState::kNew)
-      PrintLink(result.broken_links.Row(i, result.top_folder));
-  const auto fixed = static_cast<long long>(comparison.fixed.size());
-  std::cout << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
-            << (fixed > 0 ? ":" : ".") << '\n';
-  for (std::size_t i = 0; i < comparison.fixed.size(); ++i) PrintLink(comparison.fixed.Row(i, {}));
+void PrintLink(std::ostream& out, const LinkRow& row) {
+  out << "  " << row.page << ", line " << row.link.line << ": " << row.link.link << '\n';
 }
 
 }  // namespace
+
+bool CheckOutput::Fail(const std::string& message) const {
+  err_ << "qvn: " << message << '\n';
+  return false;
+}
+
+bool CheckOutput::CanWrite(const std::string& path, const std::string& option) const {
+  if (IsExistingFolder(path)) return Fail(option + " " + path + " is a folder");
+  SystemError error;
+  if (CanWriteInFolder(FolderOf(path), &error)) return true;
+  return Fail("cannot write " + option + " " + path + ": " + error.description);
+}
+
+void CheckOutput::PrintBaselineText(const CheckResult& result,
+                                    const BaselineComparison& comparison) const {
+  out_ << Counted(comparison.new_count, "new broken link", "new broken links")
+       << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
+  for (std::size_t i = 0; i < result.broken_links.size(); ++i)
+    if (comparison.states[i] == BaselineState::kNew)
+      PrintLink(out_, result.broken_links.Row(i, result.top_folder));
+  const auto fixed = static_cast<long long>(comparison.fixed.size());
+  out_ << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
+       << (fixed > 0 ? ":" : ".") << '\n';
+  for (std::size_t i = 0; i < comparison.fixed.size(); ++i)
+    PrintLink(out_, comparison.fixed.Row(i, {}));
+}
 
 bool CheckOutput::Prepare() {
   if (WritesTextReports(options_) && !options_.out_file.empty())
@@ -113,7 +115,7 @@ bool CheckOutput::Deliver(const CheckResult& result) {
 
 bool CheckOutput::WriteDocument(const std::string& document) {
   if (options_.out_file.empty()) {
-    WriteStandardOutput(document);
+    WriteDocumentOutput(out_, document);
     return true;
   }
   return WriteFile(options_.out_file, document, "the results");
@@ -123,8 +125,8 @@ bool CheckOutput::WriteBaselineFile(const CheckResult& result) {
   const std::string& path = options_.write_baseline_file;
   if (path.empty()) return true;
   if (result.stopped) {
-    std::cerr << "qvn: the check was stopped, so the baseline " << path
-              << " was not written (it would be incomplete)\n";
+    err_ << "qvn: the check was stopped, so the baseline " << path
+         << " was not written (it would be incomplete)\n";
     return true;
   }
   return WriteFile(path, FormatResultsJson(result), "the baseline");
@@ -139,7 +141,7 @@ bool CheckOutput::WriteFile(const std::string& path, const std::string& bytes, c
 }
 
 std::ostream& CheckOutput::People() const {
-  return WritesTextReports(options_) ? std::cout : std::cerr;
+  return WritesTextReports(options_) ? out_ : err_;
 }
 
 int CheckOutput::ExitStatus(const CheckResult& result) const {

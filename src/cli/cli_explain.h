@@ -1,10 +1,11 @@
 #pragma once
 // `qvn explain PAGE LINE`: how a check treats the link of one line.
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 
-#include "core/site/selection.h"
+#include "core/app/choices.h"
 
 namespace CLI {
 class App;
@@ -26,10 +27,10 @@ CLI::App* AddExplainCommand(CLI::App& app, ExplainArguments& arguments,
                             std::optional<std::string>& top, std::optional<std::string>& links,
                             std::string& settings_file);
 
-/// Prints the explanation on standard output; returns the exit status (0
-/// when explained, whatever the outcome; 2 when the page or line cannot be
-/// used). selection.top_folder "" stands for the page's folder.
-int RunExplainCommand(const ExplainArguments& arguments, const Selection& selection,
-                      const std::string& settings_file);
+/// Prints the explanation on out; returns the exit status (0 when
+/// explained, whatever the outcome; 2 when the page or line cannot be used,
+/// said on err). choices.top_folder "" stands for the page's folder.
+int RunExplainCommand(const ExplainArguments& arguments, const app::Choices& choices,
+                      const std::string& settings_file, std::ostream& out, std::ostream& err);
 
 }  // namespace qvn::cli

@@ -2,9 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "core/platform/path.h"
-#include "core/platform/platform.h"
-#include "core/text/text.h"
 
 namespace qvn::cli {
 
@@ -44,23 +41,6 @@ MoreChecks CombineMoreChecks(MoreChecks base, const MoreCheckFlags& flags) {
   base.check_fragments |= flags.check_fragments;
   base.letter_case |= flags.letter_case;
   return base;
-}
-
-std::string ValidateSiteRoot(MoreChecks& more, const std::string& top, bool empty_allowed) {
-  if (!more.site_root) return {};
-  std::string folder(TrimSpaces(more.site_root_folder));
-  if (folder.empty() && empty_allowed) {
-    more.site_root_folder.clear();
-    return {};
-  }
-  if (folder.empty() || !IsExistingFolder(folder))
-    return "the site root is not an existing folder: " + more.site_root_folder;
-  EnsureTrailingBackslash(folder);
-  // The top folder however it is spelled: its links then stay relative to it.
-  const auto id = GetFolderId(folder);
-  if (folder == top || (id && id == GetFolderId(top))) folder.clear();
-  more.site_root_folder = folder;
-  return {};
 }
 
 }  // namespace qvn::cli

@@ -33,11 +33,4 @@ void AddMoreCheckFlags(CLI::App& command, MoreCheckFlags& flags);
 /// the stored one.
 MoreChecks CombineMoreChecks(MoreChecks base, const MoreCheckFlags& flags);
 
-/// Checks the site root of more against top (a validated top folder): with
-/// the site root on, its folder must exist (or be "", the top folder, when
-/// empty_allowed: a settings file may say so, --site-root may not); it gets
-/// one trailing separator, and becomes "" when it is the top folder itself.
-/// Returns a message for the user when it cannot be used, "" otherwise.
-std::string ValidateSiteRoot(MoreChecks& more, const std::string& top, bool empty_allowed);
-
 }  // namespace qvn::cli

@@ -9,8 +9,9 @@ constexpr const char* kVersion = "qvn 0.1.0";
 
 // The values of one subcommand's options, and whether each was given.
 struct Bound {
-  std::string top, paths, links;
+  std::string top, paths, links, output_dir;
   CLI::Option *top_option = nullptr, *paths_option = nullptr, *links_option = nullptr;
+  CLI::Option* output_option = nullptr;
 };
 
 // with_outputs: also --show-repeated and --output-dir (check and list).
@@ -38,11 +39,15 @@ void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound,
     command.add_flag("--show-repeated", request.show_repeated,
                      "List a broken link again each time a page repeats it");
   command.add_flag("--php", request.include_php, "Read .php files as well as HTML files");
-  if (with_outputs)
-    command
-        .add_option("--output-dir", request.output_dir,
-                    "Write the reports or the file list here (default: the per-user data folder)")
-        ->option_text("DIR");
+  if (with_outputs) {
+    bound.output_option = command.add_option(
+        "--output-dir", bound.output_dir,
+        "Write the reports or the file list here (default: the per-user data folder)");
+    bound.output_option->option_text("DIR");
+    command.add_flag("--no-wait", request.no_wait,
+                     "Fail at once when another run is writing into the output folder, "
+                     "instead of waiting for it");
+  }
   command
       .add_option("--settings", request.settings_file,
                   "Take the top folder, exclusions and options from this settings file (.usr); "
@@ -54,11 +59,14 @@ void TakeGiven(const Bound& bound, CliRequest& request) {
   if (bound.top_option->count() > 0) request.top_folder = bound.top;
   if (bound.paths_option->count() > 0) request.excluded_paths = bound.paths;
   if (bound.links_option->count() > 0) request.excluded_links = bound.links;
+  if (bound.output_option != nullptr && bound.output_option->count() > 0)
+    request.output_dir = bound.output_dir;
 }
 
 }  // namespace
 
-int ParseCommandLine(int argc, char** argv, CliRequest& request) {
+int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, std::ostream& out,
+                     std::ostream& err) {
   CLI::App app{"Finds broken local links in a web site kept as files on disk.", "qvn"};
   app.set_version_flag("--version", kVersion);
   // The same options everywhere: on Windows too "/site" is a path, not an option.
@@ -87,11 +95,14 @@ int ParseCommandLine(int argc, char** argv, CliRequest& request) {
       "Exit status: 0 no broken link (or list done), 1 broken links found, 2 bad input,\n"
       "130 stopped with Ctrl-C.");
   try {
-    app.parse(argc, argv);
+    // CLI11 takes the arguments last first, without the program's name.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    if (!reversed.empty()) reversed.pop_back();
+    app.parse(reversed);
   } catch (const CLI::Success& e) {
-    return app.exit(e);
+    return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    app.exit(e);
+    app.exit(e, out, err);
     return 2;
   }
   if (explain->parsed()) {

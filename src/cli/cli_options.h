@@ -1,6 +1,7 @@
 #pragma once
 // The qvn command line.
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,17 +25,19 @@ struct CliRequest {
   bool top_folder_only = false;
   bool show_repeated = false;
   bool include_php = false;
-  std::string output_dir;     ///< "" = the per-user data folder
+  std::optional<std::string> output_dir;  ///< not given = the per-user data folder
+  bool no_wait = false;  ///< fail at once when another run is writing into the output folder
   std::string settings_file;  ///< "" = none
   CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
   MoreCheckFlags more_flags;        ///< check and orphans: the more checks given
-  MoreChecks settings_more;         ///< the settings file's more checks (defaults without one)
   ExplainArguments explain;         ///< explain: the page and the line
 };
 
-/// Parses argv. Returns -1 when the run is to go ahead with request filled;
-/// otherwise the exit status (0 after --help or --version, 2 on a usage
-/// error, whose message has then been printed).
-int ParseCommandLine(int argc, char** argv, CliRequest& request);
+/// Parses args (args[0] is the program's name). Returns -1 when the run is
+/// to go ahead with request filled; otherwise the exit status (0 after
+/// --help or --version, printed on out; 2 on a usage error, whose message
+/// has then been printed on err).
+int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace qvn::cli

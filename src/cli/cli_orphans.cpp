@@ -1,20 +1,20 @@
 #include "cli/cli_orphans.h"
 
-#include <iostream>
+#include <ostream>
 
 #include "cli/cli_run.h"
 #include "cli/cli_status.h"
-#include "core/check/orphans.h"
+#include "core/app/runs.h"
 #include "core/results/orphan_report.h"
 
 namespace qvn::cli {
 
-int RunOrphansCommand(const Selection& selection) {
-  CliStatus status(StandardErrorIsTerminal());
-  const OrphanResult result = RunOrphans(selection, status);
+int RunOrphansCommand(const app::Choices& choices, const CliStreams& io) {
+  CliStatus status(io.show_progress, io.progress);
+  const OrphanResult result = app::RunOrphans(choices, status);
   status.Finish();
-  std::cout << FormatOrphanReport(result, selection.top_folder);
-  if (result.stopped) return kExitStopped;
+  io.out << FormatOrphanReport(result, choices.top_folder);
+  if (result.stopped) return StoppedExitStatus();
   const bool found = !result.not_linked.empty() || !result.only_from_orphans.empty();
   return found ? kExitOrphansFound : kExitClean;
 }

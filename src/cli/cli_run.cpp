@@ -1,206 +1,219 @@
 #include "cli/cli_run.h"
 
+#include <cerrno>
+#include <chrono>
 #include <iostream>
-#include <string>
+#include <memory>
+#include <system_error>
+#include <thread>
 
 #include "cli/cli_check_output.h"
+#include "cli/cli_choices.h"
+#include "cli/cli_console.h"
+#include "cli/cli_explain.h"
+#include "cli/cli_options.h"
 #include "cli/cli_orphans.h"
 #include "cli/cli_status.h"
-#include "core/platform/data_folder.h"
-#include "core/platform/path.h"
-#include "core/platform/platform.h"
-#include "core/text/text.h"
-#include "core/platform/text_file.h"
-#include "core/results/file_list.h"
+#include "cli/terminal_text.h"
+#include "core/app/result_files.h"
+#include "core/app/runs.h"
+#include "core/app/validation.h"
 #include "core/check/run.h"
-#include "core/results/report_by_source.h"
-#include "core/results/report_by_target.h"
-#include "core/results/report_text.h"
-#include "core/settings/settings_file.h"
+#include "core/platform/data_folder.h"
+#include "core/results/file_list.h"
 #include "core/settings/catalogue.h"
+#include "core/settings/catalogue_texts.h"
 
 namespace qvn::cli {
 namespace {
 
-constexpr int kTextDataFolderName = 310;
-
-int Fail(const std::string& message) {
-  std::cerr << "qvn: " << message << '\n';
+int Fail(std::ostream& err, const std::string& message) {
+  err << "qvn: " << message << '\n';
   return kExitBadInput;
 }
 
-std::string JoinFile(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == kSeparator) return folder + name;
-  return folder + kSeparator + name;
+// The problem as the command words it.
+std::string ProblemText(const app::Problem& problem, const Catalogue& catalogue) {
+  switch (problem.kind) {
+    case app::ProblemKind::kNoTopFolder:
+      return catalogue.Get(problem.text);
+    case app::ProblemKind::kTopFolderMissing:
+      return catalogue.Get(problem.text) + " (" + problem.detail + ")";
+    case app::ProblemKind::kTopFolderUnreadable:
+      return "cannot read the top folder " + problem.detail + ": " + problem.reason;
+    case app::ProblemKind::kSiteRootMissing:
+      break;
+  }
+  return "the site root is not an existing folder: " + problem.detail;
 }
 
-// The folder for result files, created and proven writable before the run
-// so that no result is lost at its end. "" after printing the problem.
-std::string PrepareOutputFolder(const CliRequest& request, const Catalogue& catalogue) {
-  std::string folder = request.output_dir;
-  if (folder.empty()) folder = DataFolderPath(catalogue.Get(kTextDataFolderName));
-  if (folder.empty()) {
-    Fail("the per-user data folder is unknown (HOME is not set); use --output-dir");
-    return {};
+// The folder for result files; "" after printing why it cannot be used.
+std::string OutputFolder(const app::Choices& choices, const Catalogue& catalogue,
+                         std::ostream& err) {
+  const app::OutputFolder folder =
+      app::PrepareOutputFolder(choices.output_folder, catalogue.Get(texts::kDataFolderName));
+  switch (folder.problem) {
+    case app::FolderProblem::kNone:
+      return folder.path;
+    case app::FolderProblem::kUnknownDataFolder:
+      Fail(err, "the per-user data folder is unknown (HOME is not set); use --output-dir");
+      break;
+    case app::FolderProblem::kCannotCreate:
+      Fail(err, "cannot create the output folder " + folder.path + ": " + folder.error.description);
+      break;
+    case app::FolderProblem::kCannotWrite:
+      Fail(err, "cannot write to the output folder " + folder.path + ": " +
+                    folder.error.description);
+      break;
   }
-  SystemError error;
-  if (!CreateFolders(folder, &error)) {
-    Fail("cannot create the output folder " + folder + ": " + error.description);
-    return {};
-  }
-  if (!CanWriteInFolder(folder, &error)) {
-    Fail("cannot write to the output folder " + folder + ": " + error.description);
-    return {};
-  }
-  return folder;
+  return {};
 }
 
-// The settings file's values where the command line gave none. Returns false
-// after printing why the file could not be read at all.
-bool ApplySettingsFile(CliRequest& request) {
-  Settings settings;
-  SystemError error;
-  const int read = ReadSettingsFile(request.settings_file, settings, &error);
-  if (read < 0) {
-    Fail("cannot read the settings file " + request.settings_file + ": " + error.description);
+// Takes the output folder's lock, waiting for another run unless no_wait;
+// false after printing why the run cannot go on.
+bool LockOutputFolder(app::OutputFolderLock& lock, const std::string& folder, bool no_wait,
+                      CliStatus& status, std::ostream& err) {
+  const auto start = std::chrono::steady_clock::now();
+  bool told = false;
+  while (true) {
+    SystemError error;
+    bool busy = false;
+    if (lock.TryLock(folder, &error, &busy)) return true;
+    if (!busy || no_wait) {
+      Fail(err, busy ? "another run is writing into the output folder " + folder
+                     : "cannot lock the output folder " + folder + ": " + error.description);
+      return false;
+    }
+    if (status.ShouldStop()) return false;
+    if (!told && std::chrono::steady_clock::now() - start >= std::chrono::seconds(1)) {
+      err << "qvn: waiting for another run to finish writing into " << folder << '\n';
+      told = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+// Prints the paths of the files written; false after printing why one was not.
+bool ReportFiles(const std::vector<app::ResultFile>& files, const char* what,
+                 const CliStreams& io) {
+  if (const app::ResultFile* failed = app::FirstFailure(files)) {
+    Fail(io.err, std::string("unable to write ") + what + " to " + failed->path + ": " +
+                     failed->error.description);
     return false;
   }
-  // Seven fields make a whole file; the more checks' fields may follow.
-  if (!IsCompleteSettingsRead(read))
-    std::cerr << "qvn: the settings file " << request.settings_file << " could be read only up to "
-              << read << " of its " << (read < kSettingsFields ? kSettingsFields : kAllSettingsFields)
-              << " fields; the rest was not applied\n";
-  // As the desktop program loads it: a top folder that is gone is dropped, and
-  // with it the subfolders chosen under it.
-  const std::string top(TrimSpaces(settings.top_folder));
-  const bool top_usable = read >= 1 && IsExistingFolder(top);
-  if (!request.top_folder && read >= 1) request.top_folder = top_usable ? top : std::string();
-  if (request.excluded_subfolders.empty() && read >= 2 && top_usable)
-    SplitLines(settings.excluded_subfolders, request.excluded_subfolders, CaseMode::kLower, true);
-  if (request.excluded_subfolders.size() == 1 && request.excluded_subfolders[0].empty())
-    request.excluded_subfolders.clear();
-  if (!request.excluded_paths && read >= 3) request.excluded_paths = settings.excluded_filepaths;
-  if (!request.excluded_links && read >= 4) request.excluded_links = settings.excluded_links;
-  request.top_folder_only |= read >= 5 && settings.top_folder_only == 1;
-  request.show_repeated |= read >= 6 && settings.show_repeated == 1;
-  request.include_php |= read >= 7 && settings.include_php == 1;
-  // Fields not read keep their defaults, so this takes only what was read.
-  request.settings_more = MoreChecksOf(settings);
+  for (const auto& file : files) io.out << file.path << '\n';
   return true;
 }
 
-Selection MakeSelection(const CliRequest& request, const std::string& top) {
-  Selection selection;
-  selection.top_folder = top;
-  for (const auto& name : request.excluded_subfolders) {
-    // A name completed by the shell ends in a separator; the walk compares bare names.
-    std::string bare(TrimSpaces(name));
-    while (bare.size() > 1 && bare.back() == kSeparator) bare.pop_back();
-    selection.excluded_subfolders.push_back(bare);
-  }
-  selection.excluded_filepaths = SplitExclusionBox(request.excluded_paths.value_or(""));
-  selection.excluded_links = SplitExclusionBox(request.excluded_links.value_or(""));
-  selection.top_folder_only = request.top_folder_only;
-  selection.include_php = request.include_php;
-  selection.more = CombineMoreChecks(request.settings_more, request.more_flags);
-  return selection;
-}
-
-// Writes one result file; false after printing why it could not be written.
-bool WriteResult(const std::string& path, const std::string& text, const std::string& what) {
-  SystemError error;
-  if (WriteTextFile(path, text, &error)) {
-    std::cout << path << '\n';
-    return true;
-  }
-  Fail("unable to write " + what + " to " + path + ": " + error.description);
-  return false;
-}
-
-// The two text reports, when there is a broken link to report.
-bool WriteTextReports(const CliRequest& request, const Selection& selection,
-                      const CheckResult& result, const std::string& output) {
-  const auto& table = result.broken_links;
-  if (table.empty()) return true;
-  const ReportContext context{selection.top_folder, result.stopped, request.show_repeated};
-  const long long repeated = CountRepeatedLinks(table);
-  return WriteResult(JoinFile(output, "links_to.txt"),
-                     FormatReportBySource(table, context, repeated), "the report") &&
-         WriteResult(JoinFile(output, "links_from.txt"),
-                     FormatReportByTarget(table, context, repeated), "the report");
-}
-
-int RunCheckCommand(const CliRequest& request, const Selection& selection,
-                    const std::string& output) {
-  CheckOutput delivery(request.check_output);
+int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
+                    const std::string& output, const CliStreams& io) {
+  CheckOutputOptions options = request.check_output;
+  // "-" is standard output, as no file needs to be named for it.
+  if (options.out_file == "-" && !WritesTextReports(options)) options.out_file.clear();
+  CheckOutput delivery(options, io.out, io.err);
   if (!delivery.Prepare()) return kExitBadInput;
-  CliStatus status(StandardErrorIsTerminal());
-  const CheckResult result = RunCheck(selection, status);
+  CliStatus status(io.show_progress, io.progress);
+  app::OutputFolderLock lock;
+  if (!output.empty() && !LockOutputFolder(lock, output, request.no_wait, status, io.err))
+    return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
+  const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
-  if (WritesTextReports(request.check_output) &&
-      !WriteTextReports(request, selection, result, output))
+  if (WritesTextReports(options) &&
+      !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", io))
     return kExitBadInput;
   if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
                                         result.stopped)
                     << '\n';
-  return result.stopped ? kExitStopped : delivery.ExitStatus(result);
+  return result.stopped ? StoppedExitStatus() : delivery.ExitStatus(result);
 }
 
-int RunListCommand(const Selection& selection, const std::string& output) {
-  CliStatus status(StandardErrorIsTerminal());
-  const ListResult result = RunList(selection, status);
+int RunListCommand(const CliRequest& request, const app::Choices& choices,
+                   const std::string& output, const CliStreams& io) {
+  CliStatus status(io.show_progress, io.progress);
+  app::OutputFolderLock lock;
+  if (!LockOutputFolder(lock, output, request.no_wait, status, io.err))
+    return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
+  const ListResult result = app::RunList(choices, status);
   status.Finish();
-  if (!result.files.empty()) {
-    const std::string text = BuildFileList(selection.top_folder, result.files, result.stopped,
-                                           selection.top_folder_only);
-    if (!WriteResult(JoinFile(output, "files.txt"), text, "the list of files"))
-      return kExitBadInput;
+  if (!ReportFiles(app::WriteFileList(result, choices, output), "the list of files", io))
+    return kExitBadInput;
+  io.out << ListStatusText(result) << '\n';
+  return result.stopped ? StoppedExitStatus() : kExitClean;
+}
+
+app::RunKind KindOf(Command command) {
+  switch (command) {
+    case Command::kCheck:
+      return app::RunKind::kCheck;
+    case Command::kList:
+      return app::RunKind::kList;
+    default:
+      return app::RunKind::kOrphans;
   }
-  std::cout << ListStatusText(result) << '\n';
-  return result.stopped ? kExitStopped : kExitClean;
+}
+
+int Execute(const CliRequest& request, const CliStreams& io) {
+  CliStatus::InstallInterruptHandler();
+  if (request.output_dir && request.output_dir->empty())
+    return Fail(io.err, "--output-dir names no folder (leave it out for the data folder)");
+  app::Choices choices;
+  if (!ChoicesFromRequest(request, choices, io.err)) return kExitBadInput;
+  Catalogue catalogue;
+  const std::string catalogue_path = ProgramFilePath("qvn.dat");
+  const int loaded = catalogue.Load(catalogue_path);
+  if (loaded <= 0) return Fail(io.err, CatalogueFailureText(loaded, catalogue_path));
+  if (request.command == Command::kExplain)
+    return RunExplainCommand(request.explain, choices, request.settings_file, io.out, io.err);
+
+  const app::RunKind kind = KindOf(request.command);
+  // A settings file may leave the site root empty (the top folder); --site-root may not.
+  const auto empty_site_root = request.more_flags.site_root ? app::EmptySiteRoot::kIsProblem
+                                                            : app::EmptySiteRoot::kIsTopFolder;
+  if (const auto problem = app::ValidateChoices(choices, kind, empty_site_root))
+    return Fail(io.err, ProblemText(*problem, catalogue));
+  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, io);
+  // Only the text reports and the file list go to the output folder.
+  const bool uses_folder = kind == app::RunKind::kList || WritesTextReports(request.check_output);
+  const std::string output = uses_folder ? OutputFolder(choices, catalogue, io.err) : "";
+  if (uses_folder && output.empty()) return kExitBadInput;
+  return kind == app::RunKind::kCheck ? RunCheckCommand(request, choices, output, io)
+                                      : RunListCommand(request, choices, output, io);
+}
+
+// The exit status after checking that everything printed reached out: a
+// document cut short by a full disk must not pass for a whole one.
+int CheckedExit(int status, std::ostream& out, std::ostream& err) {
+  errno = 0;
+  out.flush();
+  if (out.good()) return status;
+  const int cause = errno;
+  err << "qvn: cannot write to standard output"
+      << (cause != 0 ? ": " + std::generic_category().message(cause) : std::string()) << '\n';
+  return kExitBadInput;
 }
 
 }  // namespace
 
-int Execute(CliRequest request) {
-  CliStatus::InstallInterruptHandler();
-  if (!request.settings_file.empty() && !ApplySettingsFile(request)) return kExitBadInput;
-  Catalogue catalogue;
-  const std::string catalogue_path = ProgramFilePath("qvn.dat");
-  const int loaded = catalogue.Load(catalogue_path);
-  if (loaded <= 0) return Fail(CatalogueFailureText(loaded, catalogue_path));
-  if (request.command == Command::kExplain) {
-    // The page's folder stands in for a top folder not given.
-    const Selection selection = MakeSelection(request, request.top_folder.value_or(""));
-    return RunExplainCommand(request.explain, selection, request.settings_file);
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // Names and links come from the site: a terminal is shown their control
+  // characters escaped. Files and pipes get the bytes.
+  EscapingBuffer safe_err_buffer(*err.rdbuf());
+  std::ostream safe_err(&safe_err_buffer);
+  std::unique_ptr<EscapingBuffer> safe_out_buffer;
+  std::unique_ptr<std::ostream> safe_out;
+  if (&out == &std::cout && StandardOutputIsTerminal()) {
+    safe_out_buffer = std::make_unique<EscapingBuffer>(*out.rdbuf());
+    safe_out = std::make_unique<std::ostream>(safe_out_buffer.get());
   }
-
-  std::string top = request.top_folder.value_or("");
-  switch (ValidateTopFolder(top)) {
-    case TopFolderProblem::kEmpty:
-      return Fail(catalogue.Get(kTextNoTopFolder));
-    case TopFolderProblem::kNotAFolder:
-      return Fail(catalogue.Get(kTextTopFolderMissing) + " (" + top + ")");
-    case TopFolderProblem::kNone:
-      break;
-  }
-  Selection selection = MakeSelection(request, top);
-  if (request.command == Command::kList) {
-    selection.more = MoreChecks();  // they concern what links reach, not which pages are read
-  } else if (const std::string problem =
-                 ValidateSiteRoot(selection.more, top, !request.more_flags.site_root);
-             !problem.empty()) {
-    return Fail(problem);
-  }
-  if (request.command == Command::kOrphans) return RunOrphansCommand(selection);
-  // Only the text reports and the file list go to the output folder.
-  const bool uses_folder =
-      request.command != Command::kCheck || WritesTextReports(request.check_output);
-  const std::string output = uses_folder ? PrepareOutputFolder(request, catalogue) : std::string();
-  if (uses_folder && output.empty()) return kExitBadInput;
-  return request.command == Command::kCheck ? RunCheckCommand(request, selection, output)
-                                            : RunListCommand(selection, output);
+  std::ostream& result_out = safe_out ? *safe_out : out;
+  const CliStreams io{result_out, safe_err, err, &err == &std::cerr && ConsoleShowsProgress()};
+  CliRequest request;
+  int status = ParseCommandLine(args, request, result_out, safe_err);
+  if (status < 0) status = Execute(request, io);
+  status = CheckedExit(status, result_out, safe_err);
+  safe_err.flush();
+  return status;
 }
 
 }  // namespace qvn::cli

@@ -1,7 +1,10 @@
 #pragma once
-// Carries out a parsed qvn command.
+// The qvn command as a function: parse the arguments, call the core's use
+// case, print. main() only prepares the console.
 
-#include "cli/cli_options.h"
+#include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace qvn::cli {
 
@@ -9,10 +12,13 @@ namespace qvn::cli {
 inline constexpr int kExitClean = 0;
 inline constexpr int kExitBrokenLinks = 1;
 inline constexpr int kExitBadInput = 2;
-inline constexpr int kExitStopped = 130;
+/// A run stopped by a signal ends with 128 + the signal's number: 130 for
+/// Ctrl-C (StoppedExitStatus).
 
-/// Runs the request; prints results on standard output and problems on
-/// standard error; returns the exit status.
-int Execute(CliRequest request);
+/// Runs qvn with args (args[0] is the program's name, the rest UTF-8),
+/// writing what it prints to out and err; returns the exit status. The
+/// progress line is shown only when err is the process's standard error on
+/// a terminal.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace qvn::cli

@@ -1,18 +1,21 @@
 #include "cli/cli_status.h"
 
 #include <atomic>
-#include <cstdio>
+#include <ostream>
 
 #include "cli/cli_console.h"
+#include "cli/terminal_text.h"
 #include "core/text/utf.h"
 
 namespace qvn::cli {
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+std::atomic<int> g_stopped_status{130};
 
-void OnInterrupt() {
-  g_interrupted.store(true);
+void OnInterrupt(int exit_status) {
+  // The first signal decides the exit status.
+  if (!g_interrupted.exchange(true)) g_stopped_status.store(exit_status);
 }
 
 // The text cut to fit the terminal, so the line never wraps.
@@ -29,7 +32,8 @@ constexpr auto kUpdateInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-CliStatus::CliStatus(bool show_progress) : show_progress_(show_progress) {}
+CliStatus::CliStatus(bool show_progress, std::ostream& err)
+    : show_progress_(show_progress), err_(err) {}
 
 void CliStatus::PageStarted(long long number, std::string_view relative_path) {
   if (!show_progress_) return;
@@ -52,16 +56,15 @@ bool CliStatus::ShouldStop() {
 }
 
 void CliStatus::Show(const std::string& text) {
-  const std::string line = "\r" + FitToWidth(text, ConsoleColumns()) + "\x1b[K";
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
+  // The page's name comes from the site: no control character of it reaches the terminal.
+  const std::string line = "\r" + FitToWidth(EscapeControls(text), ConsoleColumns()) + "\x1b[K";
+  err_ << line << std::flush;
   shown_ = true;
 }
 
 void CliStatus::Finish() {
   if (!shown_) return;
-  std::fputs("\r\x1b[K", stderr);
-  std::fflush(stderr);
+  err_ << "\r\x1b[K" << std::flush;
   shown_ = false;
 }
 
@@ -69,8 +72,8 @@ void CliStatus::InstallInterruptHandler() {
   InstallConsoleInterrupt(OnInterrupt);
 }
 
-bool StandardErrorIsTerminal() {
-  return ConsoleShowsProgress();
+int StoppedExitStatus() {
+  return g_stopped_status.load();
 }
 
 }  // namespace qvn::cli

@@ -2,6 +2,7 @@
 // Progress on the terminal and Ctrl-C for the command line.
 
 #include <chrono>
+#include <iosfwd>
 #include <string>
 
 #include "core/site/status.h"
@@ -10,8 +11,8 @@ namespace qvn::cli {
 
 class CliStatus : public Status {
  public:
-  /// show_progress: keep one updating progress line on standard error.
-  explicit CliStatus(bool show_progress);
+  /// show_progress: keep one updating progress line on terminal.
+  CliStatus(bool show_progress, std::ostream& terminal);
 
   void PageStarted(long long number, std::string_view relative_path) override;
   void FileListed(long long count) override;
@@ -27,11 +28,14 @@ class CliStatus : public Status {
   void Show(const std::string& text);
 
   bool show_progress_;
+  std::ostream& err_;
   bool shown_ = false;
   std::chrono::steady_clock::time_point next_update_;
 };
 
-/// True when standard error is a terminal.
-bool StandardErrorIsTerminal();
+/// The exit status of a run stopped by a signal: 130 after Ctrl-C, 143
+/// after SIGTERM, 129 after SIGHUP.
+int StoppedExitStatus();
+
 
 }  // namespace qvn::cli

@@ -11,6 +11,7 @@
 #include "core/results/orphan_report.h"
 #include "gui/orphans_window.h"
 #include "gui/run_status.h"
+#include "core/settings/catalogue_texts.h"
 #include "gui/main_window.h"
 #include "gui/twips.h"
 
@@ -35,7 +36,7 @@ bool MainWindow::PrepareOrphanSearch() {
   const TopFolderProblem problem = ValidateTopFolder(top);
   txbTopFolder->setText(Q(top));
   if (problem != TopFolderProblem::kNone) {
-    const int text = problem == TopFolderProblem::kEmpty ? kTextNoTopFolder : kTextTopFolderMissing;
+    const int text = problem == TopFolderProblem::kEmpty ? texts::kNoTopFolder : texts::kTopFolderMissing;
     ShowMessage(this, Text(text), QMessageBox::Warning, cmdOrphans->text());
     return false;
   }

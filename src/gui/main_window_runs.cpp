@@ -18,6 +18,7 @@
 #include "core/results/report_by_target.h"
 #include "gui/view_window.h"
 #include "gui/run_status.h"
+#include "core/settings/catalogue_texts.h"
 #include "gui/main_window.h"
 #include "gui/twips.h"
 
@@ -51,7 +52,7 @@ bool MainWindow::ValidateAndWalk() {
   const TopFolderProblem problem = ValidateTopFolder(top);
   txbTopFolder->setText(Q(top));
   if (problem != TopFolderProblem::kNone) {
-    const int text = problem == TopFolderProblem::kEmpty ? kTextNoTopFolder : kTextTopFolderMissing;
+    const int text = problem == TopFolderProblem::kEmpty ? texts::kNoTopFolder : texts::kTopFolderMissing;
     ShowMessage(this, Text(text), QMessageBox::Warning, cmdCheckLinks->text());
     return false;
   }

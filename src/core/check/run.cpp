@@ -67,20 +67,6 @@ class ListVisitor : public PageVisitor {
 
 }  // namespace
 
-TopFolderProblem ValidateTopFolder(std::string& top) {
-  top = std::string(TrimSpaces(top));
-  if (top.empty()) return TopFolderProblem::kEmpty;
-  if (!IsExistingFolder(top)) return TopFolderProblem::kNotAFolder;
-  EnsureTrailingBackslash(top);
-  return TopFolderProblem::kNone;
-}
-
-std::vector<std::string> SplitExclusionBox(std::string_view box) {
-  std::vector<std::string> items;
-  SplitList(TrimSpaces(box), ",", 1, items, true);
-  return items;
-}
-
 CheckResult RunCheck(const Selection& selection, Status& status, unsigned workers) {
   CheckResult result;
   result.top_folder = selection.top_folder;

@@ -3,8 +3,6 @@
 // front ends validate through here, run, and show the results.
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "core/results/run_results.h"
 #include "core/check/page_pipeline.h"
@@ -12,21 +10,6 @@
 #include "core/site/status.h"
 
 namespace qvn {
-
-/// Why a top folder cannot be used; each has its catalogue text.
-enum class TopFolderProblem { kNone, kEmpty, kNotAFolder };
-
-/// Catalogue text numbers of the problems above.
-inline constexpr int kTextNoTopFolder = 35;
-inline constexpr int kTextTopFolderMissing = 36;
-
-/// Removes surrounding spaces from top and tests it. A usable top folder
-/// gets exactly one trailing separator (as the folder browser gives it).
-TopFolderProblem ValidateTopFolder(std::string& top);
-
-/// Splits an exclusion box as a run does: surrounding spaces removed, items
-/// at ",", each trimmed; empty items count (and match everything).
-std::vector<std::string> SplitExclusionBox(std::string_view box);
 
 /// Walks selection.top_folder (already validated) and checks every page,
 /// reading pages on `workers` threads (0: on the calling thread). Results and

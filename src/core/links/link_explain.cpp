@@ -296,13 +296,7 @@ std::string_view OutcomeText(LinkOutcome outcome) {
 }
 
 std::string Quoted(std::string_view text) {
-  // Built by appending: GCC 12 warns falsely (-Wrestrict) on "'" + std::string.
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '\'';
-  quoted += text;
-  quoted += '\'';
-  return quoted;
+  return "'" + std::string(text) + "'";
 }
 
 }  // namespace qvn

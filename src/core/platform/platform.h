@@ -35,7 +35,7 @@ struct SystemError {
   std::string description;         // the platform's own wording
 };
 
-/// Identity of a folder on disk, to notice symbolic-link loops.
+/// Identity of a folder on disk, to notice a folder reached again.
 struct FolderId {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
@@ -80,8 +80,12 @@ bool RemoveFile(const std::string& path, SystemError* error = nullptr);
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error);
 
 /// Replaces path's contents with bytes: written to a temporary file in the
-/// same folder, then renamed over path, so a failure leaves the old file intact.
+/// same folder, then renamed over path, so a failure leaves the old file
+/// intact (FileReplacement, which tells how links and devices are treated).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
+
+/// True when folder's entries can be listed; false with error set otherwise.
+bool CanReadFolder(const std::string& folder, SystemError* error);
 
 /// True when a new file can be created in folder (tried, then removed).
 bool CanWriteInFolder(const std::string& folder, SystemError* error);
@@ -109,6 +113,10 @@ class FolderHandle {
   const std::string& path() const { return path_; }
   /// The folder's identity; nullopt when it cannot be read.
   std::optional<FolderId> Id() const;
+  /// True when the folder lies on a pseudo file system: one that shows the
+  /// system's own state as files (proc, sysfs, devtmpfs, cgroup, debugfs and
+  /// the like), endless or changing as it is read. False when unknown.
+  bool OnPseudoFileSystem() const;
 
  private:
   friend class InputFile;

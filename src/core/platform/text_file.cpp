@@ -1,20 +1,29 @@
 #include "core/platform/text_file.h"
 
 #include "core/text/utf.h"
+#include "core/text/utf16.h"
 
 namespace qvn {
 
-bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error) {
+std::string EncodeTextFile(std::string_view text) {
 #ifdef _WIN32
-  return WriteFileReplacing(path, Utf8ToWindows1252(text), error);
+  return Utf8ToWindows1252(text);
 #else
-  return WriteFileReplacing(path, text, error);
+  return std::string(text);
 #endif
+}
+
+bool WriteTextFile(const std::string& path, std::string_view text, SystemError* error) {
+  return WriteFileReplacing(path, EncodeTextFile(text), error);
 }
 
 bool ReadTextFile(const std::string& path, std::string& text, SystemError* error) {
   std::string bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
+  if (Utf16ByteOrderMark(bytes) != Utf16Order::kNone) {
+    text = Utf16TextToUtf8(bytes);
+    return true;
+  }
   text = IsValidUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
   return true;
 }

@@ -9,6 +9,7 @@
 
 #include "core/platform/path.h"
 #include "core/platform/platform.h"
+#include "core/site/folded_names.h"
 
 namespace qvn {
 
@@ -82,6 +83,18 @@ std::optional<PathKind> ExistenceCache::Listing::KindOf(std::string_view name) c
 std::string_view ExistenceCache::Listing::Name(std::size_t i) const {
   const char* text = reinterpret_cast<const char*>(block_.data() + 3 * count_);
   return {text + block_[count_ + 2 * i], block_[count_ + 2 * i + 1] & kLengthBits};
+}
+
+ExistenceCache::Listing::~Listing() = default;
+
+const FoldedNames& ExistenceCache::Listing::Folded() const {
+  std::lock_guard<std::mutex> lock(folded_mutex_);
+  if (!folded_) {
+    std::vector<FoldedNames::Name> names(size());
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = {Name(i), Kind(i)};
+    folded_ = std::make_unique<FoldedNames>(names);
+  }
+  return *folded_;
 }
 
 PathKind ExistenceCache::Listing::Kind(std::size_t i) const {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "core/text/casefold.h"
 #include "core/platform/path.h"
+#include "core/platform/platform.h"
+#include "core/text/casefold.h"
+#include "core/text/text.h"
 
 namespace qvn {
 
@@ -33,6 +35,20 @@ bool PageSelector::IsExcludedSubfolder(std::string_view subfolder) const {
   const std::string folded = LowerCaseLatin(subfolder);
   return std::find(subfolder_paths_.begin(), subfolder_paths_.end(), folded) !=
          subfolder_paths_.end();
+}
+
+TopFolderProblem ValidateTopFolder(std::string& top) {
+  top = std::string(TrimSpaces(top));
+  if (top.empty()) return TopFolderProblem::kEmpty;
+  if (!IsExistingFolder(top)) return TopFolderProblem::kNotAFolder;
+  EnsureTrailingBackslash(top);
+  return TopFolderProblem::kNone;
+}
+
+std::vector<std::string> SplitExclusionBox(std::string_view box) {
+  std::vector<std::string> items;
+  SplitList(TrimSpaces(box), ",", 1, items, true);
+  return items;
 }
 
 }  // namespace qvn

@@ -50,6 +50,17 @@ struct Selection {
   MoreChecks more;  ///< the checks beyond the line scan (check and orphan runs)
 };
 
+/// Why a top folder cannot be used; each has its catalogue text.
+enum class TopFolderProblem { kNone, kEmpty, kNotAFolder };
+
+/// Removes surrounding spaces from top and tests it. A usable top folder
+/// gets exactly one trailing separator (as the folder browser gives it).
+TopFolderProblem ValidateTopFolder(std::string& top);
+
+/// Splits an exclusion box as a run does: surrounding spaces removed, items
+/// at ",", each trimmed; empty items count (and match everything).
+std::vector<std::string> SplitExclusionBox(std::string_view box);
+
 /// The selection tests of the walk, with the exclusion items folded once.
 class PageSelector {
  public:

@@ -42,6 +42,9 @@ std::optional<std::string> ToUtf8(std::wstring_view text) {
 
 std::wstring Wide(const std::string& path) {
   std::wstring wide = FromUtf8(path.empty() ? std::string_view(".") : std::string_view(path));
+  // The system would read a path only up to a NUL, so naming another file;
+  // "|", which no name may hold (and no pattern treats as a wildcard), fails.
+  std::replace(wide.begin(), wide.end(), L'\0', L'|');
   if (wide.size() < kLongPathFrom || wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\"))
     return wide;
   const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
@@ -269,41 +272,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
   return true;
 }
 
-namespace {
-
-// Writes all bytes to a new file; the Windows error number, 0 on success.
-DWORD WriteNewFile(const std::wstring& path, std::string_view bytes) {
-  const Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return GetLastError();
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-    DWORD written = 0;
-    if (!WriteFile(file.value, bytes.data(), chunk, &written, nullptr)) return GetLastError();
-    bytes.remove_prefix(written);
-  }
-  return 0;
-}
-
-}  // namespace
-
-bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error) {
-  static std::atomic<unsigned> counter{0};
-  const std::wstring target = Wide(path);
-  const std::wstring temp =
-      Wide(path + ".tmp" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
-  DWORD failure = WriteNewFile(temp, bytes);
-  if (failure == 0 && !MoveFileExW(temp.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    failure = GetLastError();
-  if (failure != 0) {
-    DeleteFileW(temp.c_str());
-    SetError(error, failure);
-    return false;
-  }
-  return true;
-}
-
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
   const std::string probe = JoinPath(folder.empty() ? "." : folder,
                                      ".qvn-probe-" + std::to_string(GetCurrentProcessId()));
@@ -387,9 +355,30 @@ bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
 
 std::optional<FolderId> FolderHandle::Id() const { return GetFolderId(path_); }
 
+// Windows has no file systems that show the system's state as folders.
+bool FolderHandle::OnPseudoFileSystem() const { return false; }
+
 bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for, const void* context) {
   return ListFolder(folder.path(), entries, error, sizes_for, context);
 }
 
+bool CanReadFolder(const std::string& folder, SystemError* error) {
+  WIN32_FIND_DATAW data;
+  const HANDLE find = FindFirstFileW(Wide(JoinPath(folder, "*")).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) {
+    SetError(error, GetLastError());
+    return false;
+  }
+  FindClose(find);
+  return true;
+}
+
+namespace win {
+
+std::wstring WidePath(const std::string& path) { return qvn::Wide(path); }
+std::optional<std::string> Utf8Of(std::wstring_view text) { return qvn::ToUtf8(text); }
+void SetWindowsError(SystemError* error, unsigned long code) { qvn::SetError(error, code); }
+
+}  // namespace win
 }  // namespace qvn
