@@ -10,7 +10,7 @@
 
 #include "core/results/broken_links.h"
 #include "core/site/selection.h"
-#include "core/results/findings.h"
+#include "core/results/run_results.h"
 #include "core/settings/catalogue.h"
 
 class QCheckBox;
@@ -186,7 +186,7 @@ class MainWindow : public QWidget {
   MoreChecks MoreChecksForRun(const std::string& top) const;
   bool PrepareOrphanSearch();
   void UpdateResultsButton(bool controls_enabled);
-  Findings CurrentFindings() const;
+  CheckResult CurrentResults() const;
 
   Catalogue catalogue_;
   bool quitting_ = false;

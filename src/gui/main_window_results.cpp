@@ -27,8 +27,12 @@ void MainWindow::UpdateResultsButton(bool controls_enabled) {
   cmdResults->setEnabled(controls_enabled && !strBrokenLinks.empty());
 }
 
-Findings MainWindow::CurrentFindings() const {
-  return BuildFindings(strBrokenLinks, results_top_folder_, results_stopped_);
+CheckResult MainWindow::CurrentResults() const {
+  CheckResult result;
+  result.broken_links = strBrokenLinks;
+  result.stopped = results_stopped_;
+  result.top_folder = results_top_folder_;
+  return result;
 }
 
 void MainWindow::UpdateResultsAfterCheck() {
@@ -39,13 +43,13 @@ void MainWindow::UpdateResultsAfterCheck() {
   if (strBrokenLinks.empty()) {
     frmResults->hide();
   } else {
-    frmResults->SetFindings(CurrentFindings());
+    frmResults->SetResults(CurrentResults());
   }
 }
 
 void MainWindow::cmdResults_Click() {
   if (strBrokenLinks.empty()) return;
-  frmResults->SetFindings(CurrentFindings());
+  frmResults->SetResults(CurrentResults());
   if (!frmResults->isVisible()) {
     const QRect main = frameGeometry();
     frmResults->move(main.left() + Px(350), main.top() + Px(700));

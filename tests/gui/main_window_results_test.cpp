@@ -96,7 +96,7 @@ class MainWindowResultsTest : public QObject {
     QCOMPARE(w.frmResults->CellText(2, qvn::gui::ResultsWindow::kLineColumn), QString("2"));
     QCOMPARE(w.frmResults->lblCounts->text(),
              QString("3 broken links in 2 pages: 2 missing files, 1 link to a folder"));
-    QCOMPARE(w.frmResults->findings().top_folder, site.path());
+    QCOMPARE(w.frmResults->results().top_folder, site.path());
     qvn::test::SaveScreenshot(&w, "main_window_results_button");
     qvn::test::SaveScreenshot(w.frmResults, "results_window_after_check");
   }
