@@ -41,8 +41,7 @@ std::string ReadFinding(const JsonValue& item, Finding& finding) {
                                                        {"column", &finding.column}};
   for (const auto& [key, count] : counts) {
     const std::optional<long long> value = CountMember(item, key);
-    if (!value)
-      return std::string("has a ") + key + " that is not a whole number from 0 to 2^53";
+    if (!value) return std::string("has a ") + key + " that is not a whole number from 0 to 2^53";
     *count = *value;
   }
   const std::string* kind = StringMember(item, "kind");

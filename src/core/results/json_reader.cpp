@@ -21,7 +21,8 @@ class MemberNames {
   /// True when the last of keys repeats an earlier one.
   bool LastIsRepeated() {
     const std::size_t last = keys_.size() - 1;
-    if (last < kFew) return std::find(keys_.begin(), keys_.end() - 1, keys_.back()) != keys_.end() - 1;
+    if (last < kFew)
+      return std::find(keys_.begin(), keys_.end() - 1, keys_.back()) != keys_.end() - 1;
     if (indices_.empty())
       for (std::size_t i = 0; i < last; ++i) indices_.insert(i);
     return !indices_.insert(last).second;

@@ -30,7 +30,7 @@ struct JsonValue {
 
 /// Bounds on what ParseJson builds, so that no document takes all memory.
 struct JsonLimits {
-  std::size_t max_depth = 256;          ///< levels of nesting
+  std::size_t max_depth = 256;         ///< levels of nesting
   std::size_t max_values = 4'000'000;  ///< values in all, members and elements included
 };
 

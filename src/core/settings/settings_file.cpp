@@ -5,8 +5,8 @@
 #include <iterator>
 #include <span>
 
-#include "core/text/text.h"
 #include "core/platform/text_file.h"
+#include "core/text/text.h"
 
 namespace qvn {
 namespace {

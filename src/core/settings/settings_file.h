@@ -63,8 +63,8 @@ struct SettingsField {
                                       std::string_view by_default = {}) {
     return {number, name, Kind::kText, member, nullptr, by_default, 0};
   }
-  static constexpr SettingsField Number(int number, std::string_view name,
-                                        int Settings::*member, int by_default = 0) {
+  static constexpr SettingsField Number(int number, std::string_view name, int Settings::*member,
+                                        int by_default = 0) {
     return {number, name, Kind::kNumber, nullptr, member, {}, by_default};
   }
 };

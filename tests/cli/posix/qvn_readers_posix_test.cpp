@@ -26,8 +26,8 @@ class QvnReaders : public ::testing::Test {
 
 // As `--settings <(...)` gives it: a FIFO whose writer comes a moment later.
 TEST_F(QvnReaders, SettingsAndBaselineAreReadFromAFifo) {
-  const std::string settings = test::CrLf({"\"" + site.path() + "\"", "\"\"", "\"\"", "\"\"",
-                                           " 0 ", " 0 ", " 0 "});
+  const std::string settings =
+      test::CrLf({"\"" + site.path() + "\"", "\"\"", "\"\"", "\"\"", " 0 ", " 0 ", " 0 "});
   const std::string baseline =
       "{\"format\": \"quorvane-results\", \"version\": 1, \"brokenLinks\": [{\"page\": "
       "\"index.htm\", \"link\": \"gone.htm\", \"target\": \"gone.htm\"}]}";

@@ -17,8 +17,8 @@ TEST(ReadWholeFile, RefusesMoreThanItsLimit) {
     std::uint64_t limit;
     bool read;
   } cases[] = {
-      {dir.path() + "empty", 0, true},     {dir.path() + "ten", 10, true},
-      {dir.path() + "ten", 9, false},      {dir.path() + "ten", 0, false},
+      {dir.path() + "empty", 0, true},        {dir.path() + "ten", 10, true},
+      {dir.path() + "ten", 9, false},         {dir.path() + "ten", 0, false},
       {dir.path() + "ten", UINT64_MAX, true}, {"/dev/zero", 1 << 20, false},
   };
   for (const auto& c : cases) {

@@ -13,6 +13,10 @@ std::string Document(const std::string& version, const std::string& members) {
          "}]}";
 }
 
+const std::string kBadLine = "broken link 1 has a line that is not a whole number from 0 to 2^53";
+const std::string kBadColumn =
+    "broken link 1 has a column that is not a whole number from 0 to 2^53";
+
 // Lines and columns are counts: whole numbers from 0 that a double holds
 // exactly; anything else would convert out of range.
 TEST(BaselineLimits, LinesColumnsAndVersionAreRangeChecked) {
@@ -25,17 +29,13 @@ TEST(BaselineLimits, LinesColumnsAndVersionAreRangeChecked) {
       {"1", "", "", 0, 0},
       {"1", ", \"line\": null, \"column\": \"3\"", "", 0, 0},
       {"1", ", \"line\": 0, \"column\": 9007199254740992", "", 0, 9007199254740992LL},
-      {"1", ", \"line\": 1e300", "broken link 1 has a line that is not a whole number from 0 to 2^53"},
-      {"1", ", \"line\": -1", "broken link 1 has a line that is not a whole number from 0 to 2^53"},
-      {"1", ", \"line\": 9223372036854775808",
-       "broken link 1 has a line that is not a whole number from 0 to 2^53"},
-      {"1", ", \"line\": 2.5", "broken link 1 has a line that is not a whole number from 0 to 2^53"},
-      {"1", ", \"column\": 1e300",
-       "broken link 1 has a column that is not a whole number from 0 to 2^53"},
-      {"1", ", \"column\": -1",
-       "broken link 1 has a column that is not a whole number from 0 to 2^53"},
-      {"1", ", \"column\": 0.5",
-       "broken link 1 has a column that is not a whole number from 0 to 2^53"},
+      {"1", ", \"line\": 1e300", kBadLine},
+      {"1", ", \"line\": -1", kBadLine},
+      {"1", ", \"line\": 9223372036854775808", kBadLine},
+      {"1", ", \"line\": 2.5", kBadLine},
+      {"1", ", \"column\": 1e300", kBadColumn},
+      {"1", ", \"column\": -1", kBadColumn},
+      {"1", ", \"column\": 0.5", kBadColumn},
       {"1e300", "", "the document has no version number"},
       {"9223372036854775808", "", "the document has no version number"},
       {"-1", "", "version -1 of the results document is not known to this qvn"},

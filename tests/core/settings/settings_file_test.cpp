@@ -219,7 +219,7 @@ TEST(SettingsFieldTable, ADoubleQuoteIsRefusedNamingItsFieldAndNothingIsWritten)
   SystemError error;
   ASSERT_TRUE(WriteSettingsFile(path, Sample(), &error));
   const std::string before = dir.Read("s.usr");
-  const std::string names[] = {"top folder",       "excluded top subfolders", "filepath exclusions",
+  const std::string names[] = {"top folder",      "excluded top subfolders", "filepath exclusions",
                                "link exclusions", "site root folder",        "index pages"};
   std::size_t texts = 0;
   for (const SettingsField& field : kSettingsFieldTable) {
@@ -239,14 +239,16 @@ TEST(SettingsFieldTable, ADoubleQuoteIsRefusedNamingItsFieldAndNothingIsWritten)
 TEST(SettingsFile, AFileOverTheLimitOrEndlessIsRefusedNamingTheLimit) {
   TempDir dir;
   // Blanks before the first field fill the file to one byte past the limit.
-  dir.Write("over.usr", std::string(kSettingsFileLimit + 1 - kSampleSeven.size(), ' ') + kSampleSeven);
+  dir.Write("over.usr",
+            std::string(kSettingsFileLimit + 1 - kSampleSeven.size(), ' ') + kSampleSeven);
   for (const std::string& path : {dir.path() + "over.usr", std::string("/dev/zero")}) {
     if (GetPathKind(path) == PathKind::kNone) continue;  // no /dev/zero
     Settings s;
     SystemError error;
     EXPECT_EQ(ReadSettingsFile(path, s, &error), -1) << path;
     EXPECT_EQ(error.code, kErrorOverLimit) << path;
-    EXPECT_EQ(error.description, "the file is larger than 16 MB, the most a settings file may hold");
+    EXPECT_EQ(error.description,
+              "the file is larger than 16 MB, the most a settings file may hold");
   }
 }
 

@@ -59,7 +59,8 @@ TEST(ReadWholeFile, ReadsFifosAndPipesAsStreams) {
     std::thread writer([&] { WriteInTwoParts(c.writer()); });
     std::string bytes;
     SystemError error;
-    EXPECT_TRUE(ReadWholeFile(c.path, bytes, &error, 1 << 20)) << c.path << ": " << error.description;
+    EXPECT_TRUE(ReadWholeFile(c.path, bytes, &error, 1 << 20))
+        << c.path << ": " << error.description;
     writer.join();
     EXPECT_EQ(bytes, "first part, second part") << c.path;
   }
