@@ -1,6 +1,7 @@
 #include "core/results/baseline.h"
 
 #include <map>
+#include <optional>
 
 #include "core/platform/platform.h"
 #include "core/results/json_reader.h"
@@ -15,30 +16,40 @@ const std::string* StringMember(const JsonValue& object, std::string_view key) {
   return value != nullptr && value->Is(JsonValue::Type::kString) ? &value->text : nullptr;
 }
 
-long long IntegerMember(const JsonValue& object, std::string_view key) {
+// A line or column: 0 when absent or no number; nullopt for a number that is
+// no count (a fraction, below 0, beyond what a double holds exactly).
+std::optional<long long> CountMember(const JsonValue& object, std::string_view key) {
   const JsonValue* value = object.Find(key);
-  return value != nullptr && value->IsInteger() ? static_cast<long long>(value->number) : 0;
+  if (value == nullptr || !value->Is(JsonValue::Type::kNumber)) return 0;
+  const std::optional<long long> count = value->Integer();
+  if (!count || *count < 0) return std::nullopt;
+  return count;
 }
 
-// One broken link of a baseline, added to links; false when it lacks what
-// identifies it.
-bool ReadLink(const JsonValue& item, BrokenLinkTable& links) {
+// One broken link of a baseline, added to links; "" or what is wrong with it.
+std::string ReadLink(const JsonValue& item, BrokenLinkTable& links) {
   const std::string* page = StringMember(item, "page");
   const std::string* written = StringMember(item, "link");
   const std::string* target = StringMember(item, "target");
-  if (page == nullptr || written == nullptr || target == nullptr) return false;
+  if (page == nullptr || written == nullptr || target == nullptr)
+    return "lacks its page, link or target";
   BrokenLink link;
   link.target = *target;
   link.link = *written;
-  link.line = IntegerMember(item, "line");
-  link.column = IntegerMember(item, "column");
+  const std::pair<const char*, long long*> counts[] = {{"line", &link.line},
+                                                       {"column", &link.column}};
+  for (const auto& [key, count] : counts) {
+    const std::optional<long long> value = CountMember(item, key);
+    if (!value) return std::string("has a ") + key + " that is not a whole number from 0 to 2^53";
+    *count = *value;
+  }
   const std::string* kind = StringMember(item, "kind");
   link.kind = kind != nullptr ? KindFromName(*kind).value_or(LinkKind::kMissingFile)
                               : LinkKind::kMissingFile;
   if (const std::string* suggestion = StringMember(item, "suggestion"))
     link.suggestion = *suggestion;
   links.Add(*page, std::move(link));
-  return true;
+  return {};
 }
 
 bool Refuse(std::string* error, std::string why) {
@@ -51,11 +62,11 @@ bool CheckHeader(const JsonValue& document, std::string* error) {
   if (format == nullptr || *format != kResultsFormatName)
     return Refuse(error, std::string("not a results document (\"format\" is not \"") +
                              kResultsFormatName + "\")");
-  const JsonValue* version = document.Find("version");
-  if (version == nullptr || !version->IsInteger())
-    return Refuse(error, "the document has no version number");
-  if (version->number != kResultsFormatVersion)
-    return Refuse(error, "version " + std::to_string(static_cast<long long>(version->number)) +
+  const JsonValue* version_value = document.Find("version");
+  const auto version = version_value != nullptr ? version_value->Integer() : std::nullopt;
+  if (!version) return Refuse(error, "the document has no version number");
+  if (*version != kResultsFormatVersion)
+    return Refuse(error, "version " + std::to_string(*version) +
                              " of the results document is not known to this qvn");
   return true;
 }
@@ -88,9 +99,9 @@ bool ParseBaseline(std::string_view text, BrokenLinkTable& links, std::string* e
     return Refuse(error, "the document has no \"brokenLinks\" list");
   links.Clear();
   for (std::size_t i = 0; i < items->items.size(); ++i) {
-    if (!ReadLink(items->items[i], links))
-      return Refuse(error, "broken link " + std::to_string(i + 1) +
-                               " lacks its page, link or target");
+    const std::string problem = ReadLink(items->items[i], links);
+    if (!problem.empty())
+      return Refuse(error, "broken link " + std::to_string(i + 1) + " " + problem);
   }
   return true;
 }
@@ -98,8 +109,12 @@ bool ParseBaseline(std::string_view text, BrokenLinkTable& links, std::string* e
 bool ReadBaseline(const std::string& path, BrokenLinkTable& links, std::string* error) {
   std::string bytes;
   SystemError system_error;
-  if (!ReadWholeFile(path, bytes, &system_error))
-    return Refuse(error, system_error.description);
+  if (!ReadWholeFile(path, bytes, &system_error, kBaselineFileLimit))
+    return Refuse(error, system_error.code == kErrorOverLimit
+                             ? "the file is larger than " +
+                                   std::to_string(kBaselineFileLimit >> 20) +
+                                   " MB, the most a baseline may hold"
+                             : system_error.description);
   return ParseBaseline(bytes, links, error);
 }
 

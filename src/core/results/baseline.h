@@ -7,6 +7,7 @@
 // not its line, so that edits elsewhere in the page do not make it new. A
 // link broken twice in one page counts twice: one fixed leaves one existing.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,12 @@ namespace qvn {
 /// least a page, a link and a target. False, with *error saying why, otherwise.
 bool ParseBaseline(std::string_view text, BrokenLinkTable& links, std::string* error);
 
-/// As ParseBaseline, for the file at path; *error also covers reading it.
+/// The most a baseline file may hold (64 MB, some 250,000 broken links). With
+/// the JSON reader's limits (JsonLimits) it bounds the memory a baseline takes.
+inline constexpr std::uint64_t kBaselineFileLimit = 64u << 20;
+
+/// As ParseBaseline, for the file at path; *error also covers reading it
+/// (a pipe or device is read as a stream, up to kBaselineFileLimit).
 bool ReadBaseline(const std::string& path, BrokenLinkTable& links, std::string* error);
 
 enum class BaselineState { kNew, kExisting };
