@@ -38,7 +38,7 @@ bool ChoicesFromRequest(const CliRequest& request, app::Choices& choices, std::o
   choices.show_repeated |= request.show_repeated;
   choices.include_php |= request.include_php;
   choices.more = CombineMoreChecks(choices.more, request.more_flags);
-  choices.output_folder = request.output_dir;
+  choices.output_folder = request.output_dir.value_or("");
   choices.format = request.check_output.format;
   return true;
 }

@@ -16,6 +16,9 @@ std::vector<std::string> PrepareConsole(int argc, char** argv);
 /// True when standard error is a terminal that can show the progress line.
 bool ConsoleShowsProgress();
 
+/// True when standard output is a terminal.
+bool StandardOutputIsTerminal();
+
 /// Width in columns of the terminal on standard error; 80 when unknown.
 std::size_t ConsoleColumns();
 
@@ -24,8 +27,10 @@ std::size_t ConsoleColumns();
 /// flushes it.
 void WriteDocumentOutput(std::ostream& out, std::string_view bytes);
 
-/// Makes the first Ctrl-C call on_interrupt (which must only set a flag);
-/// a second one ends the program at once.
-void InstallConsoleInterrupt(void (*on_interrupt)());
+/// Makes the first Ctrl-C (on POSIX also SIGTERM and SIGHUP) call
+/// on_interrupt with the exit status a run it stops ends with (130, 143,
+/// 129); on_interrupt must only set flags. A second one ends the program at
+/// once.
+void InstallConsoleInterrupt(void (*on_interrupt)(int exit_status));
 
 }  // namespace qvn::cli

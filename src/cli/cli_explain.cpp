@@ -1,12 +1,28 @@
 #include "cli/cli_explain.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <ostream>
 
 #include "cli/cli_run.h"
 #include "core/check/page_explain.h"
 
 namespace qvn::cli {
+namespace {
+
+// "" when value is a line number: decimal digits (a leading 0 does not make
+// it octal), 1 or more, within range. Otherwise a short message with the value.
+std::string LineNumberProblem(const std::string& value) {
+  const std::string shown = value.size() > 24 ? value.substr(0, 21) + "..." : value;
+  if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos)
+    return "the line number must be written in decimal digits: " + shown;
+  const std::string digits = value.substr(std::min(value.find_first_not_of('0'), value.size()));
+  if (digits.empty()) return "the line number must be 1 or more: " + shown;
+  if (digits.size() > 18) return "the line number is too large: " + shown;
+  return {};
+}
+
+}  // namespace
 
 CLI::App* AddExplainCommand(CLI::App& app, ExplainArguments& arguments,
                             std::optional<std::string>& top, std::optional<std::string>& links,
@@ -14,10 +30,13 @@ CLI::App* AddExplainCommand(CLI::App& app, ExplainArguments& arguments,
   CLI::App* explain = app.add_subcommand(
       "explain", "Tell step by step how a check treats the link on one line of a page");
   explain->add_option("page", arguments.page, "The page")->option_text("PAGE")->required();
-  explain->add_option("line", arguments.line, "The line's number (from 1)")
+  explain
+      ->add_option_function<std::string>(
+          "line", [&arguments](const std::string& value) { arguments.line = std::stoll(value); },
+          "The line's number (from 1)")
       ->option_text("LINE")
       ->required()
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::Validator(LineNumberProblem, "LINE", "LINE"));
   explain
       ->add_option_function<std::string>(
           "--top",

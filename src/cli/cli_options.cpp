@@ -9,8 +9,9 @@ constexpr const char* kVersion = "qvn 0.1.0";
 
 // The values of one subcommand's options, and whether each was given.
 struct Bound {
-  std::string top, paths, links;
+  std::string top, paths, links, output_dir;
   CLI::Option *top_option = nullptr, *paths_option = nullptr, *links_option = nullptr;
+  CLI::Option* output_option = nullptr;
 };
 
 // with_outputs: also --show-repeated and --output-dir (check and list).
@@ -38,11 +39,15 @@ void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound,
     command.add_flag("--show-repeated", request.show_repeated,
                      "List a broken link again each time a page repeats it");
   command.add_flag("--php", request.include_php, "Read .php files as well as HTML files");
-  if (with_outputs)
-    command
-        .add_option("--output-dir", request.output_dir,
-                    "Write the reports or the file list here (default: the per-user data folder)")
-        ->option_text("DIR");
+  if (with_outputs) {
+    bound.output_option = command.add_option(
+        "--output-dir", bound.output_dir,
+        "Write the reports or the file list here (default: the per-user data folder)");
+    bound.output_option->option_text("DIR");
+    command.add_flag("--no-wait", request.no_wait,
+                     "Fail at once when another run is writing into the output folder, "
+                     "instead of waiting for it");
+  }
   command
       .add_option("--settings", request.settings_file,
                   "Take the top folder, exclusions and options from this settings file (.usr); "
@@ -54,6 +59,8 @@ void TakeGiven(const Bound& bound, CliRequest& request) {
   if (bound.top_option->count() > 0) request.top_folder = bound.top;
   if (bound.paths_option->count() > 0) request.excluded_paths = bound.paths;
   if (bound.links_option->count() > 0) request.excluded_links = bound.links;
+  if (bound.output_option != nullptr && bound.output_option->count() > 0)
+    request.output_dir = bound.output_dir;
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ struct CliRequest {
   bool top_folder_only = false;
   bool show_repeated = false;
   bool include_php = false;
-  std::string output_dir;     ///< "" = the per-user data folder
+  std::optional<std::string> output_dir;  ///< not given = the per-user data folder
+  bool no_wait = false;  ///< fail at once when another run is writing into the output folder
   std::string settings_file;  ///< "" = none
   CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
   MoreCheckFlags more_flags;        ///< check and orphans: the more checks given

@@ -9,12 +9,12 @@
 
 namespace qvn::cli {
 
-int RunOrphansCommand(const app::Choices& choices, std::ostream& out, std::ostream& err) {
-  CliStatus status(ShowsProgress(err), err);
+int RunOrphansCommand(const app::Choices& choices, const CliStreams& io) {
+  CliStatus status(io.show_progress, io.progress);
   const OrphanResult result = app::RunOrphans(choices, status);
   status.Finish();
-  out << FormatOrphanReport(result, choices.top_folder);
-  if (result.stopped) return kExitStopped;
+  io.out << FormatOrphanReport(result, choices.top_folder);
+  if (result.stopped) return StoppedExitStatus();
   const bool found = !result.not_linked.empty() || !result.only_from_orphans.empty();
   return found ? kExitOrphansFound : kExitClean;
 }

@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 
+#include "cli/cli_streams.h"
 #include "core/app/choices.h"
 
 namespace qvn::cli {
@@ -13,6 +14,6 @@ inline constexpr int kExitOrphansFound = 1;
 /// Runs the orphan search of choices (validated), prints its result on out
 /// and returns the exit status: 0 no orphan, 1 orphans found, 130 stopped
 /// with Ctrl-C.
-int RunOrphansCommand(const app::Choices& choices, std::ostream& out, std::ostream& err);
+int RunOrphansCommand(const app::Choices& choices, const CliStreams& io);
 
 }  // namespace qvn::cli

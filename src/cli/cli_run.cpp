@@ -1,13 +1,20 @@
 #include "cli/cli_run.h"
 
+#include <cerrno>
+#include <chrono>
 #include <iostream>
+#include <memory>
+#include <system_error>
+#include <thread>
 
 #include "cli/cli_check_output.h"
 #include "cli/cli_choices.h"
+#include "cli/cli_console.h"
 #include "cli/cli_explain.h"
 #include "cli/cli_options.h"
 #include "cli/cli_orphans.h"
 #include "cli/cli_status.h"
+#include "cli/terminal_text.h"
 #include "core/app/result_files.h"
 #include "core/app/runs.h"
 #include "core/app/validation.h"
@@ -32,6 +39,8 @@ std::string ProblemText(const app::Problem& problem, const Catalogue& catalogue)
       return catalogue.Get(problem.text);
     case app::ProblemKind::kTopFolderMissing:
       return catalogue.Get(problem.text) + " (" + problem.detail + ")";
+    case app::ProblemKind::kTopFolderUnreadable:
+      return "cannot read the top folder " + problem.detail + ": " + problem.reason;
     case app::ProblemKind::kSiteRootMissing:
       break;
   }
@@ -45,97 +54,166 @@ std::string OutputFolder(const app::Choices& choices, const Catalogue& catalogue
       app::PrepareOutputFolder(choices.output_folder, catalogue.Get(texts::kDataFolderName));
   switch (folder.problem) {
     case app::FolderProblem::kNone:
-      break;
+      return folder.path;
     case app::FolderProblem::kUnknownDataFolder:
       Fail(err, "the per-user data folder is unknown (HOME is not set); use --output-dir");
       break;
     case app::FolderProblem::kCannotCreate:
-      Fail(err, "cannot create the output folder " + folder.path + ": " +
-                    folder.error.description);
+      Fail(err, "cannot create the output folder " + folder.path + ": " + folder.error.description);
       break;
     case app::FolderProblem::kCannotWrite:
       Fail(err, "cannot write to the output folder " + folder.path + ": " +
                     folder.error.description);
       break;
   }
-  return folder.problem == app::FolderProblem::kNone ? folder.path : std::string();
+  return {};
+}
+
+// Takes the output folder's lock, waiting for another run unless no_wait;
+// false after printing why the run cannot go on.
+bool LockOutputFolder(app::OutputFolderLock& lock, const std::string& folder, bool no_wait,
+                      CliStatus& status, std::ostream& err) {
+  const auto start = std::chrono::steady_clock::now();
+  bool told = false;
+  while (true) {
+    SystemError error;
+    bool busy = false;
+    if (lock.TryLock(folder, &error, &busy)) return true;
+    if (!busy || no_wait) {
+      Fail(err, busy ? "another run is writing into the output folder " + folder
+                     : "cannot lock the output folder " + folder + ": " + error.description);
+      return false;
+    }
+    if (status.ShouldStop()) return false;
+    if (!told && std::chrono::steady_clock::now() - start >= std::chrono::seconds(1)) {
+      err << "qvn: waiting for another run to finish writing into " << folder << '\n';
+      told = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
 }
 
 // Prints the paths of the files written; false after printing why one was not.
-bool ReportFiles(const std::vector<app::ResultFile>& files, const char* what, std::ostream& out,
-                 std::ostream& err) {
+bool ReportFiles(const std::vector<app::ResultFile>& files, const char* what,
+                 const CliStreams& io) {
   if (const app::ResultFile* failed = app::FirstFailure(files)) {
-    Fail(err, std::string("unable to write ") + what + " to " + failed->path + ": " +
-                  failed->error.description);
+    Fail(io.err, std::string("unable to write ") + what + " to " + failed->path + ": " +
+                     failed->error.description);
     return false;
   }
-  for (const auto& file : files) out << file.path << '\n';
+  for (const auto& file : files) io.out << file.path << '\n';
   return true;
 }
 
 int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
-                    const std::string& output, std::ostream& out, std::ostream& err) {
-  CheckOutput delivery(request.check_output, out, err);
+                    const std::string& output, const CliStreams& io) {
+  CheckOutputOptions options = request.check_output;
+  // "-" is standard output, as no file needs to be named for it.
+  if (options.out_file == "-" && !WritesTextReports(options)) options.out_file.clear();
+  CheckOutput delivery(options, io.out, io.err);
   if (!delivery.Prepare()) return kExitBadInput;
-  CliStatus status(ShowsProgress(err), err);
+  CliStatus status(io.show_progress, io.progress);
+  app::OutputFolderLock lock;
+  if (!output.empty() && !LockOutputFolder(lock, output, request.no_wait, status, io.err))
+    return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
   const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
-  if (WritesTextReports(request.check_output) &&
-      !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", out, err))
+  if (WritesTextReports(options) &&
+      !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", io))
     return kExitBadInput;
-  if (!delivery.Deliver(result, choices.top_folder)) return kExitBadInput;
+  if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
                                         result.stopped)
                     << '\n';
-  return result.stopped ? kExitStopped : delivery.ExitStatus(result);
+  return result.stopped ? StoppedExitStatus() : delivery.ExitStatus(result);
 }
 
-int RunListCommand(const app::Choices& choices, const std::string& output, std::ostream& out,
-                   std::ostream& err) {
-  CliStatus status(ShowsProgress(err), err);
+int RunListCommand(const CliRequest& request, const app::Choices& choices,
+                   const std::string& output, const CliStreams& io) {
+  CliStatus status(io.show_progress, io.progress);
+  app::OutputFolderLock lock;
+  if (!LockOutputFolder(lock, output, request.no_wait, status, io.err))
+    return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
   const ListResult result = app::RunList(choices, status);
   status.Finish();
-  if (!ReportFiles(app::WriteFileList(result, choices, output), "the list of files", out, err))
+  if (!ReportFiles(app::WriteFileList(result, choices, output), "the list of files", io))
     return kExitBadInput;
-  out << ListStatusText(result) << '\n';
-  return result.stopped ? kExitStopped : kExitClean;
+  io.out << ListStatusText(result) << '\n';
+  return result.stopped ? StoppedExitStatus() : kExitClean;
 }
 
-int Execute(const CliRequest& request, std::ostream& out, std::ostream& err) {
+app::RunKind KindOf(Command command) {
+  switch (command) {
+    case Command::kCheck:
+      return app::RunKind::kCheck;
+    case Command::kList:
+      return app::RunKind::kList;
+    default:
+      return app::RunKind::kOrphans;
+  }
+}
+
+int Execute(const CliRequest& request, const CliStreams& io) {
   CliStatus::InstallInterruptHandler();
+  if (request.output_dir && request.output_dir->empty())
+    return Fail(io.err, "--output-dir names no folder (leave it out for the data folder)");
   app::Choices choices;
-  if (!ChoicesFromRequest(request, choices, err)) return kExitBadInput;
+  if (!ChoicesFromRequest(request, choices, io.err)) return kExitBadInput;
   Catalogue catalogue;
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
-  if (loaded <= 0) return Fail(err, CatalogueFailureText(loaded, catalogue_path));
+  if (loaded <= 0) return Fail(io.err, CatalogueFailureText(loaded, catalogue_path));
   if (request.command == Command::kExplain)
-    return RunExplainCommand(request.explain, choices, request.settings_file, out, err);
+    return RunExplainCommand(request.explain, choices, request.settings_file, io.out, io.err);
 
-  const app::RunKind kind = request.command == Command::kCheck  ? app::RunKind::kCheck
-                            : request.command == Command::kList ? app::RunKind::kList
-                                                                : app::RunKind::kOrphans;
+  const app::RunKind kind = KindOf(request.command);
   // A settings file may leave the site root empty (the top folder); --site-root may not.
   const auto empty_site_root = request.more_flags.site_root ? app::EmptySiteRoot::kIsProblem
                                                             : app::EmptySiteRoot::kIsTopFolder;
   if (const auto problem = app::ValidateChoices(choices, kind, empty_site_root))
-    return Fail(err, ProblemText(*problem, catalogue));
-  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, out, err);
+    return Fail(io.err, ProblemText(*problem, catalogue));
+  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, io);
   // Only the text reports and the file list go to the output folder.
   const bool uses_folder = kind == app::RunKind::kList || WritesTextReports(request.check_output);
-  const std::string output = uses_folder ? OutputFolder(choices, catalogue, err) : std::string();
+  const std::string output = uses_folder ? OutputFolder(choices, catalogue, io.err) : "";
   if (uses_folder && output.empty()) return kExitBadInput;
-  return kind == app::RunKind::kCheck ? RunCheckCommand(request, choices, output, out, err)
-                                      : RunListCommand(choices, output, out, err);
+  return kind == app::RunKind::kCheck ? RunCheckCommand(request, choices, output, io)
+                                      : RunListCommand(request, choices, output, io);
+}
+
+// The exit status after checking that everything printed reached out: a
+// document cut short by a full disk must not pass for a whole one.
+int CheckedExit(int status, std::ostream& out, std::ostream& err) {
+  errno = 0;
+  out.flush();
+  if (out.good()) return status;
+  const int cause = errno;
+  err << "qvn: cannot write to standard output"
+      << (cause != 0 ? ": " + std::generic_category().message(cause) : std::string()) << '\n';
+  return kExitBadInput;
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // Names and links come from the site: a terminal is shown their control
+  // characters escaped. Files and pipes get the bytes.
+  EscapingBuffer safe_err_buffer(*err.rdbuf());
+  std::ostream safe_err(&safe_err_buffer);
+  std::unique_ptr<EscapingBuffer> safe_out_buffer;
+  std::unique_ptr<std::ostream> safe_out;
+  if (&out == &std::cout && StandardOutputIsTerminal()) {
+    safe_out_buffer = std::make_unique<EscapingBuffer>(*out.rdbuf());
+    safe_out = std::make_unique<std::ostream>(safe_out_buffer.get());
+  }
+  std::ostream& result_out = safe_out ? *safe_out : out;
+  const CliStreams io{result_out, safe_err, err, &err == &std::cerr && ConsoleShowsProgress()};
   CliRequest request;
-  const int parsed = ParseCommandLine(args, request, out, err);
-  if (parsed >= 0) return parsed;
-  return Execute(request, out, err);
+  int status = ParseCommandLine(args, request, result_out, safe_err);
+  if (status < 0) status = Execute(request, io);
+  status = CheckedExit(status, result_out, safe_err);
+  safe_err.flush();
+  return status;
 }
 
 }  // namespace qvn::cli

@@ -12,7 +12,8 @@ namespace qvn::cli {
 inline constexpr int kExitClean = 0;
 inline constexpr int kExitBrokenLinks = 1;
 inline constexpr int kExitBadInput = 2;
-inline constexpr int kExitStopped = 130;
+/// A run stopped by a signal ends with 128 + the signal's number: 130 for
+/// Ctrl-C (StoppedExitStatus).
 
 /// Runs qvn with args (args[0] is the program's name, the rest UTF-8),
 /// writing what it prints to out and err; returns the exit status. The

@@ -1,18 +1,21 @@
 #include "cli/cli_status.h"
 
 #include <atomic>
-#include <iostream>
+#include <ostream>
 
 #include "cli/cli_console.h"
+#include "cli/terminal_text.h"
 #include "core/text/utf.h"
 
 namespace qvn::cli {
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+std::atomic<int> g_stopped_status{130};
 
-void OnInterrupt() {
-  g_interrupted.store(true);
+void OnInterrupt(int exit_status) {
+  // The first signal decides the exit status.
+  if (!g_interrupted.exchange(true)) g_stopped_status.store(exit_status);
 }
 
 // The text cut to fit the terminal, so the line never wraps.
@@ -53,7 +56,8 @@ bool CliStatus::ShouldStop() {
 }
 
 void CliStatus::Show(const std::string& text) {
-  const std::string line = "\r" + FitToWidth(text, ConsoleColumns()) + "\x1b[K";
+  // The page's name comes from the site: no control character of it reaches the terminal.
+  const std::string line = "\r" + FitToWidth(EscapeControls(text), ConsoleColumns()) + "\x1b[K";
   err_ << line << std::flush;
   shown_ = true;
 }
@@ -68,8 +72,8 @@ void CliStatus::InstallInterruptHandler() {
   InstallConsoleInterrupt(OnInterrupt);
 }
 
-bool ShowsProgress(const std::ostream& err) {
-  return &err == &std::cerr && ConsoleShowsProgress();
+int StoppedExitStatus() {
+  return g_stopped_status.load();
 }
 
 }  // namespace qvn::cli

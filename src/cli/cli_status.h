@@ -11,8 +11,8 @@ namespace qvn::cli {
 
 class CliStatus : public Status {
  public:
-  /// show_progress: keep one updating progress line on err.
-  CliStatus(bool show_progress, std::ostream& err);
+  /// show_progress: keep one updating progress line on terminal.
+  CliStatus(bool show_progress, std::ostream& terminal);
 
   void PageStarted(long long number, std::string_view relative_path) override;
   void FileListed(long long count) override;
@@ -33,8 +33,9 @@ class CliStatus : public Status {
   std::chrono::steady_clock::time_point next_update_;
 };
 
-/// True when err is the process's standard error and that is a terminal
-/// that can show the progress line.
-bool ShowsProgress(const std::ostream& err);
+/// The exit status of a run stopped by a signal: 130 after Ctrl-C, 143
+/// after SIGTERM, 129 after SIGHUP.
+int StoppedExitStatus();
+
 
 }  // namespace qvn::cli

@@ -13,8 +13,8 @@ void MainWindow::CreateResultWindows() {
   orphansWindow_ = new OrphansWindow(this);
 }
 
-void MainWindow::SetResults(const CheckResult& result, const std::string& top_folder) {
-  resultsWindow_->SetFindings(BuildFindings(result.broken_links, top_folder, result.stopped));
+void MainWindow::SetResults(const CheckResult& result) {
+  resultsWindow_->SetResults(result);
 }
 
 void MainWindow::SetOrphans(const OrphanResult& result, const std::string& top_folder) {

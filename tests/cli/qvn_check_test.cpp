@@ -184,20 +184,6 @@ TEST(QvnCheck, HelpAndVersion) {
 }
 
 #ifndef _WIN32
-// Waits until process pid has its own handler for signal (so that sending it
-// tests the handler, not the default action).
-void WaitUntilCatching(pid_t pid, int signal) {
-  for (int tries = 0; tries < 500; ++tries) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-      if (line.rfind("SigCgt:", 0) == 0 &&
-          (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1)
-        return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-}
-
 TEST(QvnCheck, InterruptStopsAndKeepsWhatWasFound) {
   TempDir site, out;
   site.Write("a.htm", "<a href=\"gone.htm\">\r\n");
@@ -213,7 +199,7 @@ TEST(QvnCheck, InterruptStopsAndKeepsWhatWasFound) {
           nullptr);
     _exit(127);
   }
-  WaitUntilCatching(pid, SIGINT);
+  test::WaitUntilCatching(pid, SIGINT);
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   kill(pid, SIGINT);
   int status = 0;

@@ -28,4 +28,11 @@ CommandResult RunQvn(const std::vector<std::string>& args, const std::string& cw
 CommandResult RunQvnBinary(const std::vector<std::string>& args, const std::string& cwd = "",
                            const std::vector<std::string>& env = {});
 
+#ifndef _WIN32
+/// Waits (up to a few seconds) until process pid runs a program named name
+/// (a forked child has exec'd) and has its own handler for signal, so that
+/// sending it tests that handler, not the default action or the parent's.
+void WaitUntilCatching(int pid, int signal, const std::string& name = "qvn");
+#endif
+
 }  // namespace qvn::test

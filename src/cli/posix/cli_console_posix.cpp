@@ -9,10 +9,11 @@
 namespace qvn::cli {
 namespace {
 
-void (*g_on_interrupt)() = nullptr;
+void (*g_on_interrupt)(int) = nullptr;
 
-void OnSignal(int) {
-  if (g_on_interrupt != nullptr) g_on_interrupt();
+void OnSignal(int signal) {
+  // As a shell reports a program ended by the signal.
+  if (g_on_interrupt != nullptr) g_on_interrupt(128 + signal);
 }
 
 }  // namespace
@@ -23,6 +24,10 @@ std::vector<std::string> PrepareConsole(int argc, char** argv) {
 
 bool ConsoleShowsProgress() {
   return isatty(STDERR_FILENO) == 1;
+}
+
+bool StandardOutputIsTerminal() {
+  return isatty(STDOUT_FILENO) == 1;
 }
 
 std::size_t ConsoleColumns() {
@@ -36,14 +41,14 @@ void WriteDocumentOutput(std::ostream& out, std::string_view bytes) {
   out.flush();
 }
 
-void InstallConsoleInterrupt(void (*on_interrupt)()) {
+void InstallConsoleInterrupt(void (*on_interrupt)(int)) {
   g_on_interrupt = on_interrupt;
   struct sigaction action {};
   action.sa_handler = OnSignal;
-  // A second Ctrl-C should not wait for the run to notice.
+  // A second signal should not wait for the run to notice.
   action.sa_flags = SA_RESETHAND;
   sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
 }  // namespace qvn::cli

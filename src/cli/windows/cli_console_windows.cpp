@@ -15,7 +15,7 @@
 namespace qvn::cli {
 namespace {
 
-void (*g_on_interrupt)() = nullptr;
+void (*g_on_interrupt)(int) = nullptr;
 std::atomic<bool> g_interrupted{false};
 UINT g_original_output_cp = 0;
 
@@ -36,7 +36,7 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
   // FALSE hands a second Ctrl-C to the default handler, which ends the program.
   if (g_interrupted.exchange(true)) return FALSE;
-  if (g_on_interrupt != nullptr) g_on_interrupt();
+  if (g_on_interrupt != nullptr) g_on_interrupt(130);
   return TRUE;
 }
 
@@ -66,6 +66,10 @@ bool ConsoleShowsProgress() {
          SetConsoleMode(err, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
 
+bool StandardOutputIsTerminal() {
+  return _isatty(_fileno(stdout)) != 0;
+}
+
 std::size_t ConsoleColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info{};
   if (GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) {
@@ -90,7 +94,7 @@ void WriteDocumentOutput(std::ostream& out, std::string_view bytes) {
   if (previous != -1) _setmode(_fileno(stdout), previous);
 }
 
-void InstallConsoleInterrupt(void (*on_interrupt)()) {
+void InstallConsoleInterrupt(void (*on_interrupt)(int)) {
   g_on_interrupt = on_interrupt;
   SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }

@@ -144,7 +144,6 @@ class MainPresenter {
   std::string last_settings_file_;
   std::string output_file_;
   CheckResult last_check_;
-  std::string last_check_top_;  ///< the top folder of last_check_
 
   Activity activity_ = Activity::kIdle;
   std::shared_ptr<RunControl> control_;  ///< the run under way

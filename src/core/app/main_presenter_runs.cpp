@@ -59,7 +59,6 @@ void MainPresenter::CheckLinks() {
   if (!PrepareRun(RunKind::kCheck, "Check links")) {
     SetStatus("");
     SetProgress("");
-    last_check_top_ = choices_.top_folder;
     UpdateResultsAfterCheck();
     return;
   }
@@ -159,7 +158,6 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
   if (!result.stopped)
     SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false));
   last_check_ = std::move(outcome.check);
-  last_check_top_ = outcome.choices.top_folder;
   UpdateResultsAfterCheck();
   if (view_.IsShown(Window::kViewer2)) view_.ShowWindow(Window::kViewer2, std::nullopt);
 }
@@ -239,7 +237,7 @@ void MainPresenter::OpenViewer(Viewing viewing, const std::string& path) {
 
 void MainPresenter::ShowResults() {
   if (last_check_.broken_links.empty()) return;
-  view_.SetResults(last_check_, last_check_top_);
+  view_.SetResults(last_check_);
   std::optional<TwipsRect> place;
   if (!view_.IsShown(Window::kResults)) place = ResultsWindowPlace(view_.Place());
   view_.ShowWindow(Window::kResults, place);
@@ -253,7 +251,7 @@ void MainPresenter::UpdateResultsAfterCheck() {
   if (last_check_.broken_links.empty()) {
     view_.HideWindow(Window::kResults);
   } else {
-    view_.SetResults(last_check_, last_check_top_);
+    view_.SetResults(last_check_);
   }
 }
 

@@ -59,8 +59,8 @@ class MainView : public WindowThread {
   virtual bool IsShown(Window window) = 0;
   /// Opens viewer (kViewer or kViewer2) afresh on a file.
   virtual void ShowFile(Window viewer, const ViewerOpening& opening) = 0;
-  /// Puts a check's broken links, found below top_folder, into the results window.
-  virtual void SetResults(const CheckResult& result, const std::string& top_folder) = 0;
+  /// Puts a check's broken links into the results window.
+  virtual void SetResults(const CheckResult& result) = 0;
   /// Puts an orphan search's lists into the orphans window.
   virtual void SetOrphans(const OrphanResult& result, const std::string& top_folder) = 0;
 

@@ -17,6 +17,9 @@ std::optional<Problem> ValidateChoices(Choices& choices, RunKind kind,
     case TopFolderProblem::kNone:
       break;
   }
+  // A folder that cannot be listed would look like a site without broken links.
+  if (SystemError error; !CanReadFolder(choices.top_folder, &error))
+    return Problem{ProblemKind::kTopFolderUnreadable, 0, choices.top_folder, error.description};
   if (kind == RunKind::kList || !choices.more.site_root) return std::nullopt;
   const std::string folder(TrimSpaces(choices.more.site_root_folder));
   if (folder.empty() ? empty_site_root == EmptySiteRoot::kIsProblem : !IsExistingFolder(folder))

@@ -12,6 +12,7 @@ namespace qvn::app {
 enum class ProblemKind {
   kNoTopFolder,       ///< the top folder is empty
   kTopFolderMissing,  ///< the top folder is not an existing folder (detail: as typed, trimmed)
+  kTopFolderUnreadable,  ///< its entries cannot be listed (detail: the folder; reason: why)
   kSiteRootMissing,   ///< the site root check is on and its folder is not there (detail: as chosen)
 };
 
@@ -19,6 +20,7 @@ struct Problem {
   ProblemKind kind;
   int text = 0;        ///< catalogue text that says it, or 0 when it has none
   std::string detail;  ///< the folder concerned
+  std::string reason = {};  ///< the system's reason, where there is one
 };
 
 /// How an empty site root folder is taken: as the top folder (a settings

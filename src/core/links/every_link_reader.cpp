@@ -1,5 +1,6 @@
 #include "core/links/every_link_reader.h"
 
+#include "core/platform/page_input.h"
 #include "core/platform/platform.h"
 
 namespace qvn {
@@ -24,9 +25,10 @@ EveryLinkReader::EveryLinkReader(MoreLinkTester& tester)
 
 bool EveryLinkReader::Read(InputFile& file, const std::atomic<bool>* cancel) {
   scanner_.Reset();
+  PageInput input(file);
   long long total = 0;
   while (true) {
-    const long long got = file.Read(block_.data(), block_.size());
+    const long long got = input.Read(block_.data(), block_.size());
     if (got < 0) return true;  // a page that could not be read further is left as read
     if (got == 0) break;
     total += got;

@@ -17,8 +17,8 @@ class EveryLinkReader {
  public:
   explicit EveryLinkReader(MoreLinkTester& tester);
 
-  /// Scans the open file to its end, or until *cancel is set. False when
-  /// the file held no byte at all.
+  /// Scans the open file to its end, or until *cancel is set; a UTF-16
+  /// page as its UTF-8 form (PageInput). False when the file held no byte.
   bool Read(InputFile& file, const std::atomic<bool>* cancel);
 
  private:

@@ -3,33 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/site/folded_names.h"
 #include "core/text/casefold.h"
 #include "core/text/utf.h"
 
 namespace qvn {
 namespace {
 
-std::u32string Folded(std::string_view name) {
-  std::u32string chars = ToChars(name);
-  for (char32_t& c : chars) c = LowerChar(c);
-  return chars;
-}
-
 std::size_t Difference(std::size_t a, std::size_t b) { return a > b ? a - b : b - a; }
-
-// The entry of kind `kind` whose name equals folded when folded itself;
-// among several, the first by character code.
-std::optional<std::string_view> FoldedMatch(const ExistenceCache::Listing& listing,
-                                            const std::u32string& folded, PathKind kind) {
-  std::optional<std::string_view> best;
-  for (std::size_t i = 0; i < listing.size(); ++i) {
-    if (listing.Kind(i) != kind) continue;
-    const std::string_view name = listing.Name(i);
-    if (best && name >= *best) continue;
-    if (Folded(name) == folded) best = name;
-  }
-  return best;
-}
 
 }  // namespace
 
@@ -55,21 +36,7 @@ std::size_t FoldedEditDistance(std::u32string_view a, std::u32string_view b, std
 std::size_t SuggestionLimit(std::string_view name) { return ToChars(name).size() < 6 ? 1 : 2; }
 
 std::string SuggestSimilarName(const ExistenceCache::Listing& listing, std::string_view name) {
-  const std::size_t limit = SuggestionLimit(name);
-  const std::u32string wanted = ToChars(name);
-  std::size_t best_distance = limit + 1;
-  std::string_view best;
-  for (std::size_t i = 0; i < listing.size(); ++i) {
-    if (listing.Kind(i) != PathKind::kFile) continue;
-    const std::string_view candidate = listing.Name(i);
-    const std::size_t distance = FoldedEditDistance(wanted, ToChars(candidate), limit);
-    if (distance < best_distance || (distance == best_distance && distance <= limit &&
-                                     candidate < best)) {
-      best_distance = distance;
-      best = candidate;
-    }
-  }
-  return std::string(best);
+  return std::string(listing.Folded().Nearest(name, SuggestionLimit(name), PathKind::kFile));
 }
 
 std::optional<std::string> RealNamesBelow(FolderLookup& lookup, std::string_view base,
@@ -87,7 +54,7 @@ std::optional<std::string> RealNamesBelow(FolderLookup& lookup, std::string_view
         lookup.Listing(folder.empty() ? std::string_view(kWorkingFolder) : std::string_view(folder));
     std::string_view found = name;
     if (listing.KindOf(name) != wanted) {
-      const auto match = FoldedMatch(listing, Folded(name), wanted);
+      const auto match = listing.Folded().SameFolded(name, wanted);
       if (!match) return std::nullopt;
       found = *match;
       differs = true;

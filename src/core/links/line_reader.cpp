@@ -15,12 +15,12 @@ const char* FindLineEnd(const char* begin, const char* end) {
 }  // namespace
 
 LineReader::LineReader(InputFile& file, std::size_t block_size)
-    : file_(file), capacity_(block_size), buffer_(new char[block_size]) {}
+    : input_(file), capacity_(block_size), buffer_(new char[block_size]) {}
 
 bool LineReader::Refill() {
   begin_ = end_ = 0;
   if (at_end_ || failed_) return false;
-  const long long got = file_.Read(buffer_.get(), capacity_);
+  const long long got = input_.Read(buffer_.get(), capacity_);
   if (got < 0) {
     failed_ = true;
     return false;

@@ -1,12 +1,14 @@
 #pragma once
 // Reads a page line by line in large blocks. A line ends at a carriage
-// return, a line feed, or both; empty lines are passed over.
+// return, a line feed, or both; empty lines are passed over. A UTF-16 page
+// is read as its UTF-8 form (PageInput).
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "core/platform/page_input.h"
 #include "core/platform/platform.h"
 
 namespace qvn {
@@ -28,7 +30,7 @@ class LineReader {
  private:
   bool Refill();
 
-  InputFile& file_;
+  PageInput input_;
   std::size_t capacity_;
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0, end_ = 0;

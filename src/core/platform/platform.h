@@ -35,7 +35,7 @@ struct SystemError {
   std::string description;         // the platform's own wording
 };
 
-/// Identity of a folder on disk, to notice symbolic-link loops.
+/// Identity of a folder on disk, to notice a folder reached again.
 struct FolderId {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
@@ -76,13 +76,24 @@ bool CreateFolders(const std::string& path, SystemError* error);
 /// Deletes a file; false (error set) when it could not be deleted.
 bool RemoveFile(const std::string& path, SystemError* error = nullptr);
 
-/// Reads a whole file as bytes.
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error);
+/// SystemError::code of a read refused because the file holds more than its
+/// limit (the description gives the limit in bytes; callers say it their way).
+inline constexpr int kErrorOverLimit = -2;
+
+/// Reads a whole file the user named (a settings file, a baseline) as bytes.
+/// Pipes, FIFOs and devices are read too, as streams: waiting for data, up
+/// to their end. More than limit bytes (an endless device, say) is refused,
+/// with error->code kErrorOverLimit, after reading at most limit + 1 bytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error,
+                   std::uint64_t limit);
 
 /// Replaces path's contents with bytes: written to a temporary file in the
 /// same folder, then renamed over path, so a failure leaves the old file
 /// intact (FileReplacement, which tells how links and devices are treated).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
+
+/// True when folder's entries can be listed; false with error set otherwise.
+bool CanReadFolder(const std::string& folder, SystemError* error);
 
 /// True when a new file can be created in folder (tried, then removed).
 bool CanWriteInFolder(const std::string& folder, SystemError* error);
@@ -110,6 +121,10 @@ class FolderHandle {
   const std::string& path() const { return path_; }
   /// The folder's identity; nullopt when it cannot be read.
   std::optional<FolderId> Id() const;
+  /// True when the folder lies on a pseudo file system: one that shows the
+  /// system's own state as files (proc, sysfs, devtmpfs, cgroup, debugfs and
+  /// the like), endless or changing as it is read. False when unknown.
+  bool OnPseudoFileSystem() const;
 
  private:
   friend class InputFile;
@@ -121,8 +136,10 @@ class FolderHandle {
 #endif
 };
 
-/// An input file read in blocks; never opens FIFOs or devices (the caller
-/// selects regular files only, and it is opened non-blocking as a guard).
+/// An input file read in blocks. Open is for the walk's pages, which are
+/// regular files: it never waits on a FIFO or device that slipped in after
+/// the listing (opened non-blocking on POSIX, refused on Windows).
+/// OpenStream is for files the user names, and reads any kind.
 class InputFile {
  public:
   InputFile() = default;
@@ -134,6 +151,9 @@ class InputFile {
   bool Open(const std::string& path);
   /// Opens the file named name in an open folder.
   bool Open(const FolderHandle& folder, const std::string& name);
+  /// Opens path for reading to its end, whatever it is: a regular file, or a
+  /// pipe, FIFO or device read as a stream (reads wait for data).
+  bool OpenStream(const std::string& path);
   /// Reads up to size bytes; returns the count, 0 at the end, -1 on error.
   long long Read(char* buffer, std::size_t size);
   void Close();

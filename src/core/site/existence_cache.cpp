@@ -9,6 +9,7 @@
 
 #include "core/platform/path.h"
 #include "core/platform/platform.h"
+#include "core/site/folded_names.h"
 
 namespace qvn {
 
@@ -84,6 +85,18 @@ std::string_view ExistenceCache::Listing::Name(std::size_t i) const {
   return {text + block_[count_ + 2 * i], block_[count_ + 2 * i + 1] & kLengthBits};
 }
 
+ExistenceCache::Listing::~Listing() = default;
+
+const FoldedNames& ExistenceCache::Listing::Folded() const {
+  std::lock_guard<std::mutex> lock(folded_mutex_);
+  if (!folded_) {
+    std::vector<FoldedNames::Name> names(size());
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = {Name(i), Kind(i)};
+    folded_ = std::make_unique<FoldedNames>(names);
+  }
+  return *folded_;
+}
+
 PathKind ExistenceCache::Listing::Kind(std::size_t i) const {
   const std::uint32_t bits = block_[count_ + 2 * i + 1];
   return (bits & kFileBit) != 0     ? PathKind::kFile
@@ -94,8 +107,7 @@ PathKind ExistenceCache::Listing::Kind(std::size_t i) const {
 struct ExistenceCache::Shard {
   std::mutex mutex;
   std::unordered_map<std::string, std::unique_ptr<Listing>> folders;
-  PathTable paths;  // answers asked of the file system one by one
-  PathTable kinds;  // the same for Kind (a PathKind each)
+  PathTable kinds;  // what paths name, asked of the file system one by one (a PathKind each)
 };
 
 ExistenceCache::ExistenceCache() : shards_(new Shard[kShards]) {}
@@ -118,26 +130,7 @@ const ExistenceCache::Listing& ExistenceCache::FolderListing(std::string_view fo
   return *it->second;
 }
 
-bool ExistenceCache::AskFileSystem(std::string_view path) {
-  const std::uint64_t hash = HashPath(path);
-  Shard& shard = shards_[(hash >> 40) % kShards];
-  {
-    std::lock_guard<std::mutex> lock(shard.mutex);
-    if (const auto known = shard.paths.Find(hash, path)) return *known != 0;
-  }
-  const bool exists = DoesFileExist(std::string(path));
-  std::lock_guard<std::mutex> lock(shard.mutex);
-  if (const auto known = shard.paths.Find(hash, path)) return *known != 0;
-  shard.paths.Insert(hash, path, exists ? 1 : 0);
-  return exists;
-}
-
-PathKind ExistenceCache::Kind(std::string_view path) {
-  const std::size_t cut = path.rfind(kSeparator);
-  if (cut != std::string_view::npos) {
-    if (const auto known = FolderListing(path.substr(0, cut + 1)).KindOf(path.substr(cut + 1)))
-      return *known;
-  }
+PathKind ExistenceCache::AskKind(std::string_view path) {
   const std::uint64_t hash = HashPath(path);
   Shard& shard = shards_[(hash >> 40) % kShards];
   {
@@ -146,8 +139,18 @@ PathKind ExistenceCache::Kind(std::string_view path) {
   }
   const PathKind kind = GetPathKind(std::string(path));
   std::lock_guard<std::mutex> lock(shard.mutex);
-  if (!shard.kinds.Find(hash, path)) shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
+  if (!shard.kinds.Find(hash, path))
+    shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
   return kind;
+}
+
+PathKind ExistenceCache::Kind(std::string_view path) {
+  const std::size_t cut = path.rfind(kSeparator);
+  if (cut != std::string_view::npos) {
+    if (const auto known = FolderListing(path.substr(0, cut + 1)).KindOf(path.substr(cut + 1)))
+      return *known;
+  }
+  return AskKind(path);
 }
 
 bool ExistenceCache::Exists(std::string_view path) {

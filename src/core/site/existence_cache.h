@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,8 @@
 
 namespace qvn {
 
+class FoldedNames;
+
 class ExistenceCache {
  public:
   /// The names in one folder; read-only once made. Everything a lookup
@@ -25,6 +28,9 @@ class ExistenceCache {
   class Listing {
    public:
     Listing(bool readable, const std::vector<FolderEntry>& entries);
+    ~Listing();
+    Listing(const Listing&) = delete;
+    Listing& operator=(const Listing&) = delete;
     /// Whether the listing answers for name, and if so, whether it is a file.
     std::optional<bool> Knows(std::string_view name) const;
     /// What name is (file, folder or other); nullopt when the listing does
@@ -34,6 +40,9 @@ class ExistenceCache {
     std::size_t size() const { return readable_ ? count_ : 0; }
     std::string_view Name(std::size_t i) const;
     PathKind Kind(std::size_t i) const;
+    /// The entries indexed by folded name, made on first use (only the
+    /// letter-case check needs it). Safe from several threads.
+    const FoldedNames& Folded() const;
 
    private:
     static constexpr std::size_t kNotFound = ~std::size_t{0};
@@ -44,6 +53,8 @@ class ExistenceCache {
     std::vector<std::uint32_t> block_;
     std::uint32_t count_ = 0;
     bool readable_ = false;
+    mutable std::mutex folded_mutex_;
+    mutable std::unique_ptr<FoldedNames> folded_;
   };
 
   ExistenceCache();
@@ -59,7 +70,10 @@ class ExistenceCache {
   /// it lives as long as the cache.
   const Listing& FolderListing(std::string_view folder);
   /// Asks the file system whether path names a file (answers are kept).
-  bool AskFileSystem(std::string_view path);
+  bool AskFileSystem(std::string_view path) { return AskKind(path) == PathKind::kFile; }
+  /// Asks the file system what path names, links followed: a dangling link
+  /// is kNone (answers are kept).
+  PathKind AskKind(std::string_view path);
   /// What path (with "." and ".." resolved, no trailing separator) names:
   /// from its folder's listing, else asked of the file system (kept).
   PathKind Kind(std::string_view path);

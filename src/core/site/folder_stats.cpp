@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/platform/path.h"
+#include "core/site/folder_visits.h"
 #include "core/text/wildcard.h"
 #include "core/site/walk.h"
 
@@ -62,7 +63,7 @@ class TreeCounter {
   bool sum_sizes_;
   const FolderReader& reader_;
   TreeCount& tally_;
-  std::vector<FolderId> chain_;  // folders from the start folder down to the current one
+  FolderVisits visits_;
 };
 
 void TreeCounter::CountFolder(std::string folder) {
@@ -72,8 +73,8 @@ void TreeCounter::CountFolder(std::string folder) {
   folder = NormalisePathCase(folder);
 #endif
   EnsureTrailingBackslash(folder);
-  const std::optional<FolderId> id = GetFolderId(folder);
-  if (id && std::find(chain_.begin(), chain_.end(), *id) != chain_.end()) return;
+  // Each real folder is counted once, however many links lead to it.
+  if (!visits_.Enter(folder, true)) return;
   std::vector<FolderEntry> entries;
   SystemError error;
   if (!ReadFolder(reader_, folder, entries, error)) {
@@ -82,10 +83,8 @@ void TreeCounter::CountFolder(std::string folder) {
     return;
   }
   SortNamesForWalk(entries);
-  if (id) chain_.push_back(*id);
   CountFiles(folder, entries);
   if (!Stopped()) CountSubfolders(folder, entries);
-  if (id) chain_.pop_back();
 }
 
 void TreeCounter::CountFiles(const std::string& folder, const std::vector<FolderEntry>& entries) {

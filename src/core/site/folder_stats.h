@@ -110,8 +110,9 @@ struct TreeCount {
 /// When file_limit is above 0 and the count reaches it, the walk stops with
 /// file_limit set to kFileLimitReached. A folder that may not be read is
 /// skipped without an error; any other failure stores its error number and
-/// ends the walk. A symbolic link that leads back to a folder on the way down
-/// from folder is not entered again.
+/// ends the walk. Symbolic links to folders are followed, but each real
+/// folder is counted once, where the walk first reaches it, and folders on
+/// pseudo file systems never (FolderVisits).
 TreeCount CountFilesInTree(const std::string& folder, std::string_view pattern,
                            long long file_limit, bool sum_sizes,
                            const FolderReader& reader = DiskFolderReader());

@@ -4,6 +4,7 @@
 
 #include "core/text/casefold.h"
 #include "core/platform/path.h"
+#include "core/site/folder_visits.h"
 #include "core/text/utf.h"
 
 namespace qvn {
@@ -22,8 +23,7 @@ class FolderWalk {
   bool Run() {
     auto top = std::make_shared<FolderHandle>();
     top->Open(selection_.top_folder);
-    if (const auto id = top->Id()) ids_.push_back(*id);
-    Walk(selection_.top_folder, std::move(top));
+    if (visits_.Enter(*top, true)) Walk(selection_.top_folder, std::move(top));
     return !stopped_;
   }
 
@@ -43,7 +43,7 @@ class FolderWalk {
   Status& status_;
   PageVisitor& visitor_;
   PageFolder folder_{std::make_shared<FolderChain>(), nullptr};
-  std::vector<FolderId> ids_;
+  FolderVisits visits_;
   const bool lengths_wanted_;
   const bool other_files_wanted_;
   long long files_found_ = 0;
@@ -109,11 +109,9 @@ void FolderWalk::WalkSubfolders(const std::string& folder, const std::vector<Fol
     if (folder_.chain->size() > kMaxLevelsBelowTop) continue;
     auto handle = std::make_shared<FolderHandle>();
     handle->Open(path + kSeparator);
-    const auto id = handle->Id();
-    if (!id || std::find(ids_.begin(), ids_.end(), *id) != ids_.end()) continue;
-    ids_.push_back(*id);
+    // A folder reached again (a loop, or another link to it) is passed over.
+    if (!visits_.Enter(*handle, false)) continue;
     Walk(path, std::move(handle));
-    ids_.pop_back();
     if (stopped_) return;
   }
 }

@@ -50,8 +50,9 @@ inline constexpr std::size_t kMaxLevelsBelowTop = 128;
 void SortNamesForWalk(std::vector<FolderEntry>& entries);
 
 /// Walks selection.top_folder. Returns false when status asked to stop.
-/// Unreadable folders and files are skipped silently; symbolic links to
-/// folders are followed unless they lead back into the current chain.
+/// Unreadable folders and files are skipped silently. Symbolic links to
+/// folders are followed, but each real folder is walked once, where the walk
+/// order first reaches it, and none on a pseudo file system (FolderVisits).
 bool WalkFolders(const Selection& selection, Status& status, PageVisitor& visitor);
 
 }  // namespace qvn

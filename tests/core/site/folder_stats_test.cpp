@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/platform/path.h"
+#include "support/folder_links.h"
 #include "support/temp_dir.h"
 
 namespace qvn {
@@ -300,17 +301,26 @@ TEST(FolderStats, CountFilesInTreeFailures) {
 }
 
 #ifndef _WIN32
-TEST(FolderStats, CountFilesInTreeFollowsFolderLinksButNotLoops) {
+TEST(FolderStats, CountFilesInTreeCountsEachRealFolderOnce) {
   TempDir dir;
   dir.Write("real/page.htm", "123");
   dir.Write("top.htm", "1");
-  Link(dir, "real", "alias");        // another way into "real": counted again
+  Link(dir, "real", "alias");        // another way into "real": counted there only
   Link(dir, "..", "real/up");        // back into the chain: not entered
   Link(dir, "real", "real/self");    // likewise
   Link(dir, "nowhere", "dangling");  // neither file nor folder
-  const TreeCount tally = CountFilesInTree(dir.path(), kAllFiles, 0, true);
-  EXPECT_EQ(tally.files, 3);
-  EXPECT_EQ(tally.bytes, 7u);
+  TreeCount tally = CountFilesInTree(dir.path(), kAllFiles, 0, true);
+  EXPECT_EQ(tally.files, 2);
+  EXPECT_EQ(tally.bytes, 4u);
+  EXPECT_EQ(tally.error_code, 0);
+  // 2^30 paths through the chain, and folders on pseudo file systems
+  // (never entered), add one file a level.
+  TempDir chain;
+  ASSERT_TRUE(test::MakeBranchingChain(chain, 30));
+  std::vector<std::string> pseudo;
+  ASSERT_TRUE(test::LinkPseudoFolders(chain, pseudo));
+  tally = CountFilesInTree(chain.path(), kAllFiles, 0, false);
+  EXPECT_EQ(tally.files, 31);
   EXPECT_EQ(tally.error_code, 0);
 }
 

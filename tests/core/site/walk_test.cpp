@@ -7,6 +7,7 @@
 #endif
 
 #include "core/check/run.h"
+#include "support/folder_links.h"
 #include "support/temp_dir.h"
 
 namespace qvn {
@@ -126,11 +127,39 @@ TEST(Walk, SymbolicLinksLoopsAndSpecialFiles) {
   ASSERT_EQ(symlink("nowhere.htm", (site.path() + "dangling.htm").c_str()), 0);
   ASSERT_EQ(symlink("self.htm", (site.path() + "self.htm").c_str()), 0);
   ASSERT_EQ(mkfifo((site.path() + "pipe.htm").c_str(), 0600), 0);
-  // "alias" leads to "real" by another name and is walked; "up" leads back
-  // into the chain and is not entered again.
+  // "alias" reaches "real" first in walk order, so "real" itself is not
+  // walked again; "up" leads back into the chain and is not entered.
   EXPECT_EQ(List(SelectionFor(site)), (std::vector<std::string>{"linked.htm", "target.htm",
-                                                                "alias/page.htm",
-                                                                "real/page.htm"}));
+                                                                "alias/page.htm"}));
+}
+
+// Pages and other files the walk passes, in walk order.
+class EveryFile : public PageVisitor {
+ public:
+  void OnPage(const std::string& path, long long, const PageFolder&) override {
+    paths.push_back(path);
+  }
+  bool WantsOtherFiles() const override { return true; }
+  void OnOtherFile(const std::string& path) override { paths.push_back(path); }
+  std::vector<std::string> paths;
+};
+
+TEST(Walk, EachRealFolderOnceAndNoPseudoFileSystems) {
+  TempDir site;
+  constexpr int kLevels = 30;  // each path walked would be 2^30 folders
+  ASSERT_TRUE(test::MakeBranchingChain(site, kLevels));
+  std::vector<std::string> pseudo;
+  ASSERT_TRUE(test::LinkPseudoFolders(site, pseudo));
+  EveryFile visitor;
+  Status quiet;
+  ASSERT_TRUE(WalkFolders(SelectionFor(site), quiet, visitor));
+  // The chain is walked down through "a": each page once, at its first path.
+  std::vector<std::string> expected;
+  std::string folder = site.path() + "d0/";
+  for (int level = 0; level <= kLevels; ++level, folder += "a/")
+    expected.push_back(folder + "p.htm");
+  EXPECT_EQ(visitor.paths, expected);
+  if (pseudo.empty()) GTEST_SKIP() << "neither /proc nor /sys here: pseudo file systems untested";
 }
 #endif
 

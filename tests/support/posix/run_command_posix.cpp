@@ -2,7 +2,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
 #include <stdexcept>
 
 #include "support/run_command.h"
@@ -40,6 +44,20 @@ CommandResult RunCommand(const std::string& program, const std::vector<std::stri
   result.out = scratch.Read(out_path);
   result.err = scratch.Read(err_path);
   return result;
+}
+
+void WaitUntilCatching(int pid, int signal, const std::string& name) {
+  for (int tries = 0; tries < 500; ++tries) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    bool named = false;
+    for (std::string line; std::getline(status, line);) {
+      if (line.rfind("Name:", 0) == 0) named = line.substr(line.find_first_not_of(" \t", 5)) == name;
+      if (named && line.rfind("SigCgt:", 0) == 0 &&
+          (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1)
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 }  // namespace qvn::test

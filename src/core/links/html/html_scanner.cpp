@@ -1,5 +1,6 @@
 #include "core/links/html/html_scanner.h"
 
+#include "core/platform/page_input.h"
 #include "core/platform/platform.h"
 
 namespace qvn {
@@ -30,8 +31,9 @@ void ScanHtml(std::string_view page, const HtmlLinkHandler& on_link,
 bool HtmlScanner::ScanFile(InputFile& file, std::size_t block_size) {
   Reset();
   block_.resize(block_size);
+  PageInput input(file);
   while (true) {
-    const long long got = file.Read(block_.data(), block_.size());
+    const long long got = input.Read(block_.data(), block_.size());
     if (got < 0) return false;
     if (got == 0) break;
     Feed(std::string_view(block_.data(), static_cast<std::size_t>(got)));

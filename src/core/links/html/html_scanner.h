@@ -36,7 +36,8 @@ class HtmlScanner {
   /// Ready for the next page (buffers are kept).
   void Reset();
   /// Scans an open file from the start (Reset, blocks of block_size bytes,
-  /// Finish); false when reading failed.
+  /// Finish); false when reading failed. A UTF-16 page is scanned as its
+  /// UTF-8 form (PageInput).
   bool ScanFile(InputFile& file, std::size_t block_size = 1 << 18);
 
  private:

@@ -28,6 +28,10 @@ PathKind KindOf(const struct stat& st) {
   return PathKind::kOther;
 }
 
+// A path with a NUL character names nothing: the system calls would read
+// only the part before it, another path.
+bool HasNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (folder.empty() || folder.back() == '/') return folder + name;
   return folder + "/" + name;
@@ -36,7 +40,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }  // namespace
 
 PathKind GetPathKind(const std::string& path) {
-  if (path.empty()) return PathKind::kNone;
+  if (path.empty() || HasNul(path)) return PathKind::kNone;
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return PathKind::kNone;
   return KindOf(st);
@@ -85,6 +89,10 @@ bool ReadFolder(DIR* dir, std::vector<FolderEntry>& entries, SystemError* error,
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries, SystemError* error,
                 SizeFilter sizes_for, const void* context) {
   entries.clear();
+  if (HasNul(folder)) {
+    SetError(error, ENOENT);
+    return false;
+  }
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (dir == nullptr) {
     SetError(error, errno);
@@ -110,6 +118,10 @@ bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, S
 
 std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* error) {
   struct stat st;
+  if (HasNul(path)) {
+    SetError(error, ENOENT);
+    return std::nullopt;
+  }
   if (stat(path.c_str(), &st) != 0) {
     SetError(error, errno);
     return std::nullopt;
@@ -119,7 +131,8 @@ std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* e
 
 std::optional<FolderId> GetFolderId(const std::string& path) {
   struct stat st;
-  if (stat(path.empty() ? "." : path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  if (HasNul(path) || stat(path.empty() ? "." : path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+    return std::nullopt;
   return FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
@@ -152,22 +165,36 @@ bool RemoveFile(const std::string& path, SystemError* error) {
   return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error,
+                   std::uint64_t limit) {
   bytes.clear();
   InputFile in;
-  if (!in.Open(path)) {
+  if (!in.OpenStream(path)) {
     SetError(error, errno);
     return false;
   }
-  char buffer[1 << 16];
-  for (long long got; (got = in.Read(buffer, sizeof buffer)) != 0;) {
+  constexpr std::size_t kBlock = 1 << 16;
+  while (true) {
+    // One byte past the limit tells a file of exactly limit bytes from a longer one.
+    const std::uint64_t room = limit - bytes.size();
+    const std::size_t want = room < kBlock ? static_cast<std::size_t>(room) + 1 : kBlock;
+    const std::size_t had = bytes.size();
+    bytes.resize(had + want);
+    const long long got = in.Read(bytes.data() + had, want);
     if (got < 0) {
       SetError(error, errno);
+      bytes.clear();
       return false;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    bytes.resize(had + static_cast<std::size_t>(got));
+    if (got == 0) return true;
+    if (bytes.size() > limit) {
+      bytes.clear();
+      if (error != nullptr)
+        *error = {kErrorOverLimit, false, "more than " + std::to_string(limit) + " bytes"};
+      return false;
+    }
   }
-  return true;
 }
 
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
@@ -218,6 +245,7 @@ std::optional<FolderId> FolderHandle::Id() const {
 
 bool FolderHandle::Open(const std::string& folder) {
   path_ = folder;
+  if (HasNul(folder)) return false;
   fd_ = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   return fd_ >= 0;
 }
@@ -227,12 +255,23 @@ InputFile::~InputFile() { Close(); }
 bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
   if (folder.fd_ < 0) return Open(folder.path_ + name);
   Close();
+  if (HasNul(name)) return false;
   fd_ = openat(folder.fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  return fd_ >= 0;
+}
+
+bool InputFile::OpenStream(const std::string& path) {
+  Close();
+  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   return fd_ >= 0;
 }
 
 bool InputFile::Open(const std::string& path) {
   Close();
+  if (HasNul(path)) {
+    errno = ENOENT;
+    return false;
+  }
   // Non-blocking, so that a FIFO slipped in after the folder was listed
   // cannot hang the run (the walk hands over regular files only).
   fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -253,5 +292,15 @@ void InputFile::Close() {
 }
 
 void SetSystemError(SystemError* error, int code) { SetError(error, code); }
+
+bool CanReadFolder(const std::string& folder, SystemError* error) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) {
+    SetError(error, errno);
+    return false;
+  }
+  closedir(dir);
+  return true;
+}
 
 }  // namespace qvn
