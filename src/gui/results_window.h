@@ -14,11 +14,11 @@ class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
-class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTableView;
 
 namespace qvn::gui {
+
+class ResultsModel;
 
 class ResultsWindow : public QWidget {
   Q_OBJECT
@@ -34,7 +34,7 @@ class ResultsWindow : public QWidget {
   /// walk order (no column sorted), paths relative to its top folder, the
   /// filter text kept and applied.
   void SetResults(CheckResult result);
-  const CheckResult& results() const { return result_; }
+  const CheckResult& results() const;
 
   /// Rows shown after filtering, and the text of a shown cell (rows in the
   /// order shown).
@@ -56,14 +56,11 @@ class ResultsWindow : public QWidget {
  private:
   void CreateControls();
   void CreateTable();
-  void FillModel();
   void UpdateCounts();
   void UpdateShown();
   void OpenRow(const QModelIndex& index);
 
-  CheckResult result_;
-  QStandardItemModel* model_;
-  QSortFilterProxyModel* proxy_;
+  ResultsModel* model_;
 };
 
 }  // namespace qvn::gui
