@@ -115,7 +115,7 @@ class MainWindow : public QWidget, private app::MainView {
 
   // MainView: the results and orphans windows (main_window_results.cpp).
   void CreateResultWindows();
-  void SetResults(const CheckResult& result) override;
+  void SetResults(std::shared_ptr<const CheckResult> result) override;
   void SetOrphans(const OrphanResult& result, const std::string& top_folder) override;
 
   std::array<QWidget*, app::kControlCount> controls_{};

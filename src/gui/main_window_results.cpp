@@ -13,8 +13,8 @@ void MainWindow::CreateResultWindows() {
   orphansWindow_ = new OrphansWindow(this);
 }
 
-void MainWindow::SetResults(const CheckResult& result) {
-  resultsWindow_->SetResults(result);
+void MainWindow::SetResults(std::shared_ptr<const CheckResult> result) {
+  resultsWindow_->SetResults(std::move(result));
 }
 
 void MainWindow::SetOrphans(const OrphanResult& result, const std::string& top_folder) {

@@ -9,13 +9,13 @@
 namespace qvn::gui {
 
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {
-  view_.Reset(&result_.broken_links, result_.top_folder);
+  view_.Reset(&result_->broken_links, result_->top_folder);
 }
 
-void ResultsModel::SetResults(CheckResult result) {
+void ResultsModel::SetResults(std::shared_ptr<const CheckResult> result) {
   beginResetModel();
   result_ = std::move(result);
-  view_.Reset(&result_.broken_links, result_.top_folder);
+  view_.Reset(&result_->broken_links, result_->top_folder);
   endResetModel();
 }
 

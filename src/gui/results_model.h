@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <memory>
 
 #include "core/results/results_view.h"
 #include "core/results/run_results.h"
@@ -20,8 +21,8 @@ class ResultsModel : public QAbstractTableModel {
   explicit ResultsModel(QObject* parent = nullptr);
 
   /// Shows result's links in walk order, the filter kept.
-  void SetResults(CheckResult result);
-  const CheckResult& result() const { return result_; }
+  void SetResults(std::shared_ptr<const CheckResult> result);
+  const CheckResult& result() const { return *result_; }
   /// Shows only the rows with a cell that contains text, letter case aside.
   void SetFilter(const QString& text);
   /// The table entry of a shown row.
@@ -36,7 +37,7 @@ class ResultsModel : public QAbstractTableModel {
   void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
  private:
-  CheckResult result_;
+  std::shared_ptr<const CheckResult> result_ = std::make_shared<const CheckResult>();
   ResultsView view_;
 };
 

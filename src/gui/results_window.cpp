@@ -99,6 +99,10 @@ void ResultsWindow::CreateTable() {
 }
 
 void ResultsWindow::SetResults(CheckResult result) {
+  SetResults(std::make_shared<const CheckResult>(std::move(result)));
+}
+
+void ResultsWindow::SetResults(std::shared_ptr<const CheckResult> result) {
   model_->SetResults(std::move(result));
   tblResults->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   UpdateCounts();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "core/results/run_results.h"
 
@@ -33,6 +34,7 @@ class ResultsWindow : public QWidget {
   /// Shows the broken links of result instead of the current ones: rows in
   /// walk order (no column sorted), paths relative to its top folder, the
   /// filter text kept and applied.
+  void SetResults(std::shared_ptr<const CheckResult> result);
   void SetResults(CheckResult result);
   const CheckResult& results() const;
 

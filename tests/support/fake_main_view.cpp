@@ -17,8 +17,8 @@ void FakeMainView::ShowFile(Window viewer, const app::ViewerOpening& opening) {
   shown[viewer] = true;
 }
 
-void FakeMainView::SetResults(const CheckResult& result) {
-  results.emplace(result, result.top_folder);
+void FakeMainView::SetResults(std::shared_ptr<const CheckResult> result) {
+  results.emplace(*result, result->top_folder);
 }
 
 void FakeMainView::SetOrphans(const OrphanResult& result, const std::string& top) {

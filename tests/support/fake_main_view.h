@@ -75,7 +75,7 @@ class FakeMainView : public app::MainView {
   void HideWindow(Window window) override { shown[window] = false; }
   bool IsShown(Window window) override { return Shown(window); }
   void ShowFile(Window viewer, const app::ViewerOpening& opening) override;
-  void SetResults(const CheckResult& result) override;
+  void SetResults(std::shared_ptr<const CheckResult> result) override;
   void SetOrphans(const OrphanResult& result, const std::string& top) override;
   void ShowMessage(const app::Message& message) override { messages.push_back(message); }
   app::Answer Ask(const app::Question& question) override;

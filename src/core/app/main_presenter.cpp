@@ -67,7 +67,7 @@ void MainPresenter::InitialiseSettings() {
     default_settings_file_ += "qvn.usr";
   }
   last_settings_file_.clear();
-  last_check_ = CheckResult();
+  last_check_ = std::make_shared<const CheckResult>();
   view_.SetText(Control::kExcludedCountLabel, catalogue_.Get(texts::kNoneExcluded));
   settings_index_ = 0;
   view_.SetItems(Control::kSettingsChoice, kSettingsItems, settings_index_);
@@ -80,7 +80,7 @@ void MainPresenter::InitialiseSettings() {
 
 WindowFacts MainPresenter::Facts() const {
   return {activity_, !choices_.top_folder.empty(), top_has_subfolders_,
-          !last_check_.broken_links.empty()};
+          !last_check_->broken_links.empty()};
 }
 
 void MainPresenter::ApplyControlStates() {

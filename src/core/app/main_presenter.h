@@ -81,7 +81,7 @@ class MainPresenter {
   const std::string& default_settings_file() const { return default_settings_file_; }
   const std::string& last_settings_file() const { return last_settings_file_; }
   /// The last check's result (empty after a check that could not start).
-  const CheckResult& last_check() const { return last_check_; }
+  const CheckResult& last_check() const { return *last_check_; }
 
  private:
   struct RunOutcome;
@@ -143,7 +143,7 @@ class MainPresenter {
   std::string default_settings_file_;
   std::string last_settings_file_;
   std::string output_file_;
-  CheckResult last_check_;
+  std::shared_ptr<const CheckResult> last_check_ = std::make_shared<const CheckResult>();
 
   Activity activity_ = Activity::kIdle;
   std::shared_ptr<RunControl> control_;  ///< the run under way

@@ -54,7 +54,7 @@ void MainPresenter::CheckLinks() {
   if (running()) return;
   view_.HideWindow(Window::kViewer);
   view_.HideWindow(Window::kViewer2);
-  last_check_ = CheckResult();
+  last_check_ = std::make_shared<const CheckResult>();
   SetStatus("No broken links found so far.");
   if (!PrepareRun(RunKind::kCheck, "Check links")) {
     SetStatus("");
@@ -157,7 +157,7 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
   SetProgress("");
   if (!result.stopped)
     SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false));
-  last_check_ = std::move(outcome.check);
+  last_check_ = std::make_shared<const CheckResult>(std::move(outcome.check));
   UpdateResultsAfterCheck();
   if (view_.IsShown(Window::kViewer2)) view_.ShowWindow(Window::kViewer2, std::nullopt);
 }
@@ -236,7 +236,7 @@ void MainPresenter::OpenViewer(Viewing viewing, const std::string& path) {
 }
 
 void MainPresenter::ShowResults() {
-  if (last_check_.broken_links.empty()) return;
+  if (last_check_->broken_links.empty()) return;
   view_.SetResults(last_check_);
   std::optional<TwipsRect> place;
   if (!view_.IsShown(Window::kResults)) place = ResultsWindowPlace(view_.Place());
@@ -248,7 +248,7 @@ void MainPresenter::ShowResults() {
 void MainPresenter::UpdateResultsAfterCheck() {
   ApplyControlStates();
   if (!view_.IsShown(Window::kResults)) return;
-  if (last_check_.broken_links.empty()) {
+  if (last_check_->broken_links.empty()) {
     view_.HideWindow(Window::kResults);
   } else {
     view_.SetResults(last_check_);

@@ -3,6 +3,7 @@
 // this over its toolkit and holds no rule of its own: it shows what it is
 // told and passes the user's actions to MainPresenter.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,8 +60,9 @@ class MainView : public WindowThread {
   virtual bool IsShown(Window window) = 0;
   /// Opens viewer (kViewer or kViewer2) afresh on a file.
   virtual void ShowFile(Window viewer, const ViewerOpening& opening) = 0;
-  /// Puts a check's broken links into the results window.
-  virtual void SetResults(const CheckResult& result) = 0;
+  /// Puts a check's broken links into the results window, which shares
+  /// the result rather than copying it (it may hold a million links).
+  virtual void SetResults(std::shared_ptr<const CheckResult> result) = 0;
   /// Puts an orphan search's lists into the orphans window.
   virtual void SetOrphans(const OrphanResult& result, const std::string& top_folder) = 0;
 

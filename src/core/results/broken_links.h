@@ -80,6 +80,9 @@ class BrokenLinkTable {
   bool empty() const { return entries_.empty(); }
   /// Path of the page holding entry i's link, as it was added (in full for a check).
   const std::string& Source(std::size_t i) const { return pages_[entries_[i].page]; }
+  /// Which page holds entry i's link: 0 for the first page added, and so on
+  /// (below PageCount()).
+  std::size_t PageIndex(std::size_t i) const { return entries_[i].page; }
   /// Path of entry i's target, as it was formed.
   const std::string& Target(std::size_t i) const { return entries_[i].link.target; }
   /// Everything recorded of entry i.

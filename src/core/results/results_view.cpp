@@ -1,6 +1,8 @@
 #include "core/results/results_view.h"
 
 #include <algorithm>
+#include <charconv>
+#include <deque>
 #include <numeric>
 #include <utility>
 
@@ -27,10 +29,10 @@ void ResultsView::Reset(const BrokenLinkTable* table, std::string_view top_folde
     link.kind = static_cast<LinkKind>(kind);
     kind_notes_[kind] = LinkNote(link);
   }
-  // A page's entries are consecutive and share one stored path.
+  // A page's entries are consecutive.
   page_starts_.clear();
   for (std::size_t i = 0; i < table_->size(); ++i)
-    if (i == 0 || &table_->Source(i) != &table_->Source(i - 1))
+    if (i == 0 || table_->PageIndex(i) != table_->PageIndex(i - 1))
       page_starts_.push_back(static_cast<std::uint32_t>(i));
   order_ = WalkOrder(table_->size());
   Refilter(false);
@@ -63,24 +65,48 @@ std::optional<std::size_t> ResultsView::RowOf(std::size_t entry) const {
 }
 
 void ResultsView::SortBy(std::optional<ResultsColumn> column, bool ascending) {
-  if (!column || *column == ResultsColumn::kPage) {
-    order_ = column ? OrderByPage(ascending) : WalkOrder(table_->size());
+  if (!column) {
+    order_ = WalkOrder(table_->size());
+  } else if (*column == ResultsColumn::kPage) {
+    order_ = OrderByPage(ascending);
   } else if (*column == ResultsColumn::kLine) {
-    std::vector<std::pair<long long, std::uint32_t>> keyed(table_->size());
-    for (std::uint32_t i = 0; i < keyed.size(); ++i) keyed[i] = {table_->Link(i).line, i};
-    std::sort(keyed.begin(), keyed.end(), [ascending](const auto& a, const auto& b) {
-      if (a.first != b.first) return ascending ? a.first < b.first : a.first > b.first;
-      return a.second < b.second;
-    });
-    for (std::size_t i = 0; i < keyed.size(); ++i) order_[i] = keyed[i].second;
+    OrderByLine(ascending);
   } else {
     order_ = WalkOrder(table_->size());
+    std::deque<std::string> notes;  // those built from a suggestion
+    std::string scratch;
     SortByFoldedText(
         order_,
-        [&](std::uint32_t entry, std::string& scratch) { return Text(entry, *column, scratch); },
+        [&](std::uint32_t entry) {
+          const std::string_view text = Text(entry, *column, scratch);
+          return text.data() == scratch.data() ? notes.emplace_back(text) : text;
+        },
         !ascending);
   }
   ShowMatching();
+}
+
+// A stable radix sort, 11 bits at a time: equal lines keep walk order.
+void ResultsView::OrderByLine(bool ascending) {
+  const std::size_t n = table_->size();
+  std::vector<std::uint64_t> keys(n);
+  std::uint64_t highest = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    keys[i] = static_cast<std::uint64_t>(std::max(table_->Link(i).line, 0LL));
+    highest = std::max(highest, keys[i]);
+  }
+  if (!ascending)
+    for (auto& key : keys) key = highest - key;
+  order_ = WalkOrder(n);
+  std::vector<std::uint32_t> next(n);
+  constexpr int kBits = 11;
+  for (int shift = 0; shift == 0 || (highest >> shift) != 0; shift += kBits) {
+    std::vector<std::size_t> starts((1u << kBits) + 1);
+    for (const std::uint32_t entry : order_) ++starts[((keys[entry] >> shift) & 0x7FF) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    for (const std::uint32_t entry : order_) next[starts[(keys[entry] >> shift) & 0x7FF]++] = entry;
+    order_.swap(next);
+  }
 }
 
 // Sorts the pages, not their entries: a page's entries stay together in walk order.
@@ -88,8 +114,8 @@ std::vector<std::uint32_t> ResultsView::OrderByPage(bool ascending) const {
   std::vector<std::uint32_t> pages = WalkOrder(page_starts_.size());
   SortByFoldedText(
       pages,
-      [&](std::uint32_t page, std::string& scratch) {
-        return Text(page_starts_[page], ResultsColumn::kPage, scratch);
+      [&](std::uint32_t page) {
+        return RelativeTo(table_->Source(page_starts_[page]), top_folder_);
       },
       !ascending);
   std::vector<std::uint32_t> order;
@@ -102,11 +128,6 @@ std::vector<std::uint32_t> ResultsView::OrderByPage(bool ascending) const {
   return order;
 }
 
-std::size_t ResultsView::PageRunOf(std::uint32_t entry) const {
-  return static_cast<std::size_t>(
-      std::upper_bound(page_starts_.begin(), page_starts_.end(), entry) - page_starts_.begin() - 1);
-}
-
 void ResultsView::SetFilter(std::string_view text) {
   std::string folded = LowerCaseLatin(text);
   if (folded == filter_) return;
@@ -116,13 +137,20 @@ void ResultsView::SetFilter(std::string_view text) {
   if (table_ != nullptr) Refilter(narrowing);
 }
 
-bool ResultsView::Matches(std::uint32_t entry, const std::vector<char>& page_matches,
+bool ResultsView::Matches(std::uint32_t entry, const Prepared& prepared,
                           std::string& scratch) const {
-  if (page_matches[PageRunOf(entry)]) return true;
-  for (const auto column : {ResultsColumn::kLine, ResultsColumn::kLink, ResultsColumn::kNote,
-                            ResultsColumn::kTarget})
-    if (FoldedContains(Text(entry, column, scratch), filter_)) return true;
-  return false;
+  if (prepared.pages[table_->PageIndex(entry)]) return true;
+  const BrokenLink& link = table_->Link(entry);
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, link.line).ptr;
+  if (std::string_view(digits, static_cast<std::size_t>(end - digits)).find(filter_) !=
+      std::string_view::npos)
+    return true;
+  if (FoldedContains(link.link, filter_)) return true;
+  if (link.suggestion.empty() ? prepared.kind_notes[static_cast<std::size_t>(link.kind)]
+                              : FoldedContains(Text(entry, ResultsColumn::kNote, scratch), filter_))
+    return true;
+  return FoldedContains(RelativeTo(link.target, top_folder_), filter_);
 }
 
 void ResultsView::Refilter(bool narrowing) {
@@ -131,20 +159,21 @@ void ResultsView::Refilter(bool narrowing) {
     shown_ = order_;
     return;
   }
-  // Each page's path is tested once, not once per link.
-  std::vector<char> page_matches(page_starts_.size());
+  // Each page's path and each fixed note is tested once, not once per link.
+  Prepared prepared;
+  prepared.pages.resize(static_cast<std::size_t>(table_->PageCount()));
   for (std::size_t page = 0; page < page_starts_.size(); ++page)
-    page_matches[page] = FoldedContains(
+    prepared.pages[page] = FoldedContains(
         RelativeTo(table_->Source(page_starts_[page]), top_folder_), filter_);
-  if (!narrowing) matches_.assign(table_->size(), false);
-  std::vector<std::uint32_t> kept;
+  for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
+    prepared.kind_notes[kind] = FoldedContains(kind_notes_[kind], filter_);
+  // Entries are tested in the order they lie in memory, whatever the order
+  // shown: a sorted order would make each test a wait for memory.
+  if (!narrowing) matches_.assign(table_->size(), true);
   std::string scratch;
-  for (const std::uint32_t entry : narrowing ? shown_ : order_) {
-    const bool match = Matches(entry, page_matches, scratch);
-    matches_[entry] = match;
-    if (match) kept.push_back(entry);
-  }
-  shown_ = std::move(kept);
+  for (std::uint32_t entry = 0; entry < table_->size(); ++entry)
+    if (matches_[entry]) matches_[entry] = Matches(entry, prepared, scratch);
+  ShowMatching();
 }
 
 void ResultsView::ShowMatching() {

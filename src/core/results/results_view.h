@@ -45,10 +45,14 @@ class ResultsView {
 
  private:
   std::string_view Text(std::uint32_t entry, ResultsColumn column, std::string& scratch) const;
+  // What the filter finds in each page's path and in the fixed notes.
+  struct Prepared {
+    std::vector<char> pages;
+    std::array<bool, kLinkKinds> kind_notes{};
+  };
   std::vector<std::uint32_t> OrderByPage(bool ascending) const;
-  std::size_t PageRunOf(std::uint32_t entry) const;
-  bool Matches(std::uint32_t entry, const std::vector<char>& page_matches,
-               std::string& scratch) const;
+  void OrderByLine(bool ascending);
+  bool Matches(std::uint32_t entry, const Prepared& prepared, std::string& scratch) const;
   void Refilter(bool narrowing);
   void ShowMatching();
 

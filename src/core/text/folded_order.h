@@ -15,9 +15,8 @@ namespace qvn {
 /// Negative, 0 or positive as a sorts before, with or after b.
 int CompareFolded(std::string_view a, std::string_view b);
 
-/// The text of an item; it may be built in scratch, and is read before the
-/// next call with the same scratch.
-using ItemText = std::function<std::string_view(std::uint32_t item, std::string& scratch)>;
+/// The text of an item; it must stay valid until the sort returns.
+using ItemText = std::function<std::string_view(std::uint32_t item)>;
 
 /// Sorts items by their texts, ascending or descending; items with equal
 /// texts end in ascending item order either way.

@@ -64,7 +64,7 @@ TEST(FoldedOrder, SortsAsComparingEachPairWould) {
     });
     std::reverse(items.begin(), items.end());  // the sort must not depend on the order given
     SortByFoldedText(
-        items, [&](std::uint32_t item, std::string&) -> std::string_view { return texts[item]; },
+        items, [&](std::uint32_t item) -> std::string_view { return texts[item]; },
         descending);
     EXPECT_EQ(items, expected) << (descending ? "descending" : "ascending");
   }
