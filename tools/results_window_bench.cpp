@@ -72,6 +72,12 @@ double ResidentMegabytes() {
   return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
 double CpuSeconds() {
   timespec now{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -113,6 +119,7 @@ int main(int argc, char** argv) {
   const long long links = argc > 1 ? std::atoll(argv[1]) : 1000000;
   const auto result = std::make_shared<const qvn::CheckResult>(MakeResult(links));
   Report("resident before opening", ResidentMegabytes(), "MB", 300);
+  Report("peak before opening", PeakMegabytes(), "MB", 300);
   qvn::gui::ResultsWindow window;
   PaintWatch watch;
   window.tblResults->viewport()->installEventFilter(&watch);
@@ -146,8 +153,6 @@ int main(int argc, char** argv) {
   window.txbFilter->clear();
   UntilPainted("filter cleared", 0.1, window.tblResults, watch, clock);
 
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  Report("peak memory", static_cast<double>(usage.ru_maxrss) / 1024.0, "MB", 300);
+  Report("peak memory", PeakMegabytes(), "MB", 300);
   return 0;
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <deque>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
 #include "core/platform/path.h"
@@ -59,9 +59,10 @@ std::string ResultsView::CellText(std::size_t entry, ResultsColumn column) const
 }
 
 std::optional<std::size_t> ResultsView::RowOf(std::size_t entry) const {
-  const auto at = std::find(shown_.begin(), shown_.end(), entry);
-  if (at == shown_.end()) return std::nullopt;
-  return static_cast<std::size_t>(at - shown_.begin());
+  const auto& shown = Shown();
+  const auto at = std::find(shown.begin(), shown.end(), entry);
+  if (at == shown.end()) return std::nullopt;
+  return static_cast<std::size_t>(at - shown.begin());
 }
 
 void ResultsView::SortBy(std::optional<ResultsColumn> column, bool ascending) {
@@ -72,14 +73,20 @@ void ResultsView::SortBy(std::optional<ResultsColumn> column, bool ascending) {
   } else if (*column == ResultsColumn::kLine) {
     OrderByLine(ascending);
   } else {
+    shown_ = {};  // rebuilt below: no need to hold it while sorting
     order_ = WalkOrder(table_->size());
-    std::deque<std::string> notes;  // those built from a suggestion
-    std::string scratch;
+    // Notes with a suggestion are built once each; other texts are the table's.
+    std::unordered_map<std::uint32_t, std::string> notes;
+    std::string unused;
     SortByFoldedText(
         order_,
-        [&](std::uint32_t entry) {
-          const std::string_view text = Text(entry, *column, scratch);
-          return text.data() == scratch.data() ? notes.emplace_back(text) : text;
+        [&](std::uint32_t entry) -> std::string_view {
+          const BrokenLink& link = table_->Link(entry);
+          if (*column != ResultsColumn::kNote || link.suggestion.empty())
+            return Text(entry, *column, unused);
+          auto [note, added] = notes.try_emplace(entry);
+          if (added) note->second = LinkNote(link);
+          return note->second;
         },
         !ascending);
   }
@@ -156,7 +163,7 @@ bool ResultsView::Matches(std::uint32_t entry, const Prepared& prepared,
 void ResultsView::Refilter(bool narrowing) {
   if (filter_.empty()) {
     matches_.assign(table_->size(), true);
-    shown_ = order_;
+    shown_ = {};
     return;
   }
   // Each page's path and each fixed note is tested once, not once per link.
@@ -177,10 +184,7 @@ void ResultsView::Refilter(bool narrowing) {
 }
 
 void ResultsView::ShowMatching() {
-  if (filter_.empty()) {
-    shown_ = order_;
-    return;
-  }
+  if (filter_.empty()) return;
   shown_.clear();
   for (const std::uint32_t entry : order_)
     if (matches_[entry]) shown_.push_back(entry);

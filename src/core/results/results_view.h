@@ -35,8 +35,8 @@ class ResultsView {
   void SetFilter(std::string_view text);
 
   /// Rows shown, and the table entry of a shown row (in the order shown).
-  std::size_t size() const { return shown_.size(); }
-  std::size_t EntryAt(std::size_t shown_row) const { return shown_[shown_row]; }
+  std::size_t size() const { return Shown().size(); }
+  std::size_t EntryAt(std::size_t shown_row) const { return Shown()[shown_row]; }
   /// Where entry is shown; nullopt when filtered out.
   std::optional<std::size_t> RowOf(std::size_t entry) const;
   /// The text of a cell of entry: paths relative to the top folder, the line
@@ -44,6 +44,8 @@ class ResultsView {
   std::string CellText(std::size_t entry, ResultsColumn column) const;
 
  private:
+  // Without a filter every entry is shown, and shown_ is left empty.
+  const std::vector<std::uint32_t>& Shown() const { return filter_.empty() ? order_ : shown_; }
   std::string_view Text(std::uint32_t entry, ResultsColumn column, std::string& scratch) const;
   // What the filter finds in each page's path and in the fixed notes.
   struct Prepared {
@@ -60,7 +62,7 @@ class ResultsView {
   std::string top_folder_;
   std::vector<std::uint32_t> page_starts_;  // first entry of each page's run
   std::vector<std::uint32_t> order_;        // every entry, in the sorted order
-  std::vector<std::uint32_t> shown_;        // those of order_ that match
+  std::vector<std::uint32_t> shown_;        // those of order_ that match a filter
   std::vector<bool> matches_;               // by entry
   std::string filter_;                      // folded
   std::array<std::string, kLinkKinds> kind_notes_;  // notes of links without a suggestion

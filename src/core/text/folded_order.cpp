@@ -1,7 +1,6 @@
 #include "core/text/folded_order.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "core/text/casefold.h"
@@ -25,21 +24,19 @@ std::uint32_t Utf16Key(char32_t c) {
   return ((0xD800 + (v >> 10)) << 16) | (0xDC00 + (v & 0x3FF));
 }
 
-constexpr std::size_t kChunk = 8;
-
-// Eight bytes of a text from offset on as a number that orders as the folded
-// texts do: an ASCII byte is its small letter + 1, the end is 0, and from the
-// first other byte on every byte is 0xFF (those texts are left to CompareFolded).
-std::uint64_t ChunkKey(std::string_view s, std::size_t offset) {
+// width (at most 8) bytes of a text from offset on as a number that orders
+// as the folded texts do: an ASCII byte is its small letter + 1, the end is
+// 0, and from the first other byte on every byte is 0xFF (those texts are
+// left to CompareFolded).
+std::uint64_t ChunkKey(std::string_view s, std::size_t offset, std::size_t width) {
   std::uint64_t key = 0;
-  for (std::size_t k = 0; k < kChunk; ++k) {
+  for (std::size_t k = 0; k < width; ++k) {
     std::uint64_t byte = 0;
     if (offset + k < s.size()) {
       const auto c = static_cast<unsigned char>(s[offset + k]);
       if (c >= 0x80) {
-        if (k == 0) return ~std::uint64_t{0};
-        const std::size_t bits = 8 * (kChunk - k);
-        return (key << bits) | ((std::uint64_t{1} << bits) - 1);
+        for (; k < width; ++k) key = (key << 8) | 0xFF;
+        return key;
       }
       byte = (c >= 'A' && c <= 'Z' ? c + 32 : c) + 1;
     }
@@ -48,85 +45,101 @@ std::uint64_t ChunkKey(std::string_view s, std::size_t offset) {
   return key;
 }
 
-// Three chunks a step: most links and paths are settled by the first step,
-// which reads the texts in the order they lie in memory.
-constexpr std::size_t kChunks = 3;
-using Key = std::array<std::uint64_t, kChunks>;
+// How a step's key ends: the texts go on after it, they ended within it, or
+// they met a byte that is not ASCII.
+enum class StepEnd { kMore, kEnded, kOther };
 
-Key StepKey(std::string_view s, std::size_t offset) {
-  Key key{};
-  for (std::size_t c = 0; c < kChunks; ++c) {
-    key[c] = ChunkKey(s, offset + c * kChunk);
-    const auto last = key[c] & 0xFF;
-    if (last == 0 || last == 0xFF) break;  // the rest is 0, as the keys after the end
-  }
-  return key;
+StepEnd EndOf(std::uint64_t chunk) {
+  const auto last = chunk & 0xFF;
+  return last == 0 ? StepEnd::kEnded : last == 0xFF ? StepEnd::kOther : StepEnd::kMore;
 }
+
+// 20 bytes a step, 24 bytes with the item: most links and paths are settled
+// by the first step, which reads the texts in the order they lie in memory.
+constexpr std::size_t kStep = 20;
 
 struct Keyed {
-  Key key;
-  std::uint32_t at;  // index into the texts, which are in item order
+  std::uint64_t first, second;
+  std::uint32_t third;
+  std::uint32_t item;
+
+  StepEnd End() const {
+    for (const std::uint64_t chunk : {first, second}) {
+      if (EndOf(chunk) != StepEnd::kMore) return EndOf(chunk);
+    }
+    return EndOf(third);
+  }
 };
+
+Keyed StepKey(std::string_view s, std::size_t offset, std::uint32_t item) {
+  Keyed keyed{ChunkKey(s, offset, 8), 0, 0, item};
+  // After the end or a non-ASCII byte the rest stays 0, the same for all.
+  if (EndOf(keyed.first) != StepEnd::kMore) return keyed;
+  keyed.second = ChunkKey(s, offset + 8, 8);
+  if (EndOf(keyed.second) != StepEnd::kMore) return keyed;
+  keyed.third = static_cast<std::uint32_t>(ChunkKey(s, offset + 16, 4));
+  return keyed;
+}
+
+bool SameKey(const Keyed& a, const Keyed& b) {
+  return a.first == b.first && a.second == b.second && a.third == b.third;
+}
 
 struct Run {
-  std::size_t begin, end;
-  std::uint64_t last;  // the last chunk of the step's key
+  std::uint32_t begin, end;
+  StepEnd end_of_key;
 };
-
-// The chunk that tells whether the texts ended (0) or met a non-ASCII byte (0xFF).
-std::uint64_t LastChunk(const Key& key) {
-  for (const std::uint64_t chunk : key) {
-    const auto last = chunk & 0xFF;
-    if (last == 0 || last == 0xFF) return chunk;
-  }
-  return key[kChunks - 1];
-}
 
 class Sorter {
  public:
-  Sorter(std::vector<std::string_view> texts, bool descending)
-      : texts_(std::move(texts)), descending_(descending) {}
+  Sorter(const ItemText& text, bool descending) : text_(text), descending_(descending) {}
 
-  // Sorts positions whose texts agree on their first offset bytes (all
-  // ASCII): by 24 more bytes at a time, one std::sort of plain numbers each.
-  void SortRun(std::uint32_t* at, std::size_t n, std::size_t offset) {
+  // Sorts items whose texts agree on their first offset bytes (all ASCII):
+  // by 20 more bytes at a time, one std::sort of plain numbers each.
+  void SortRun(std::uint32_t* items, std::size_t n, std::size_t offset) {
     if (n < 2) return;
     keyed_.resize(n);
-    for (std::size_t j = 0; j < n; ++j) keyed_[j] = {StepKey(texts_[at[j]], offset), at[j]};
+    for (std::size_t j = 0; j < n; ++j) keyed_[j] = StepKey(text_(items[j]), offset, items[j]);
     std::sort(keyed_.begin(), keyed_.begin() + static_cast<std::ptrdiff_t>(n),
               [this](const Keyed& a, const Keyed& b) {
-                if (a.key != b.key) return descending_ ? a.key > b.key : a.key < b.key;
-                return a.at < b.at;
+                if (!SameKey(a, b)) {
+                  const bool less = a.first != b.first     ? a.first < b.first
+                                    : a.second != b.second ? a.second < b.second
+                                                           : a.third < b.third;
+                  return descending_ ? !less : less;
+                }
+                return a.item < b.item;
               });
     std::vector<Run> ties;
     for (std::size_t j = 0; j < n;) {
       std::size_t end = j + 1;
-      while (end < n && keyed_[end].key == keyed_[j].key) ++end;
-      if (end - j > 1) ties.push_back({j, end, LastChunk(keyed_[j].key)});
+      while (end < n && SameKey(keyed_[end], keyed_[j])) ++end;
+      if (end - j > 1)
+        ties.push_back({static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(end),
+                        keyed_[j].End()});
       j = end;
     }
-    for (std::size_t j = 0; j < n; ++j) at[j] = keyed_[j].at;
+    for (std::size_t j = 0; j < n; ++j) items[j] = keyed_[j].item;
     for (const Run& tie : ties) {
-      const auto last = tie.last & 0xFF;
-      if (last == 0) continue;  // equal texts: already in item order
-      if (last == 0xFF) {
-        SortByComparing(at + tie.begin, tie.end - tie.begin, offset);
+      if (tie.end_of_key == StepEnd::kEnded) continue;  // equal texts: already in item order
+      if (tie.end_of_key == StepEnd::kOther) {
+        SortByComparing(items + tie.begin, tie.end - tie.begin, offset);
       } else {
-        SortRun(at + tie.begin, tie.end - tie.begin, offset + kChunk * kChunks);
+        SortRun(items + tie.begin, tie.end - tie.begin, offset + kStep);
       }
     }
   }
 
  private:
-  void SortByComparing(std::uint32_t* at, std::size_t n, std::size_t offset) {
-    std::sort(at, at + n, [&](std::uint32_t a, std::uint32_t b) {
-      const int order = CompareFolded(texts_[a].substr(offset), texts_[b].substr(offset));
+  void SortByComparing(std::uint32_t* items, std::size_t n, std::size_t offset) {
+    std::sort(items, items + n, [&](std::uint32_t a, std::uint32_t b) {
+      const int order = CompareFolded(text_(a).substr(offset), text_(b).substr(offset));
       if (order != 0) return descending_ ? order > 0 : order < 0;
       return a < b;
     });
   }
 
-  std::vector<std::string_view> texts_;
+  const ItemText& text_;
   bool descending_;
   std::vector<Keyed> keyed_;
 };
@@ -144,17 +157,10 @@ int CompareFolded(std::string_view a, std::string_view b) {
 }
 
 void SortByFoldedText(std::vector<std::uint32_t>& items, const ItemText& text, bool descending) {
-  // Each text is asked for once, in item order (for a table, in the order
-  // its rows lie in memory); the sort then moves positions only.
+  // The first step asks for the texts in item order: for a table, in the
+  // order its rows lie in memory.
   std::sort(items.begin(), items.end());
-  std::vector<std::string_view> texts(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) texts[i] = text(items[i]);
-  std::vector<std::uint32_t> at(items.size());
-  for (std::uint32_t i = 0; i < at.size(); ++i) at[i] = i;
-  Sorter(std::move(texts), descending).SortRun(at.data(), at.size(), 0);
-  std::vector<std::uint32_t> sorted(items.size());
-  for (std::size_t i = 0; i < at.size(); ++i) sorted[i] = items[at[i]];
-  items = std::move(sorted);
+  Sorter(text, descending).SortRun(items.data(), items.size(), 0);
 }
 
 }  // namespace qvn

@@ -15,7 +15,8 @@ namespace qvn {
 /// Negative, 0 or positive as a sorts before, with or after b.
 int CompareFolded(std::string_view a, std::string_view b);
 
-/// The text of an item; it must stay valid until the sort returns.
+/// The text of an item; it must stay valid until the sort returns, and be
+/// the same each time it is asked for.
 using ItemText = std::function<std::string_view(std::uint32_t item)>;
 
 /// Sorts items by their texts, ascending or descending; items with equal
