@@ -37,7 +37,8 @@ qvn::CheckResult MakeResult(long long links) {
     const long long page = i / 50;
     const std::string page_path = result.top_folder + "section-" + std::to_string(page / 100) +
                                   "/page-" + std::to_string(page) + ".htm";
-    std::string link = std::string(kFolders[next() % 5]) + "file-" + std::to_string(next() % 200000);
+    std::string link =
+        std::string(kFolders[next() % 5]) + "file-" + std::to_string(next() % 200000);
     link += next() % 3 == 0 ? ".JPG" : ".htm";
     qvn::BrokenLink broken{result.top_folder + link, link, 1 + next() % 3000, 1 + next() % 80,
                            qvn::LinkKind::kMissingFile};
@@ -146,8 +147,8 @@ int main(int argc, char** argv) {
   for (qsizetype typed = 1; typed <= word.size(); ++typed) {
     clock.Start();
     window.txbFilter->setText(word.left(typed));
-    UntilPainted("filter \"" + word.left(typed).toStdString() + "\"", 0.1, window.tblResults,
-                 watch, clock);
+    UntilPainted("filter \"" + word.left(typed).toStdString() + "\"", 0.1, window.tblResults, watch,
+                 clock);
   }
   clock.Start();
   window.txbFilter->clear();

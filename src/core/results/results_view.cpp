@@ -42,10 +42,14 @@ std::string_view ResultsView::Text(std::uint32_t entry, ResultsColumn column,
                                    std::string& scratch) const {
   const BrokenLink& link = table_->Link(entry);
   switch (column) {
-    case ResultsColumn::kPage: return RelativeTo(table_->Source(entry), top_folder_);
-    case ResultsColumn::kLine: return scratch = std::to_string(link.line);
-    case ResultsColumn::kLink: return link.link;
-    case ResultsColumn::kTarget: return RelativeTo(link.target, top_folder_);
+    case ResultsColumn::kPage:
+      return RelativeTo(table_->Source(entry), top_folder_);
+    case ResultsColumn::kLine:
+      return scratch = std::to_string(link.line);
+    case ResultsColumn::kLink:
+      return link.link;
+    case ResultsColumn::kTarget:
+      return RelativeTo(link.target, top_folder_);
     case ResultsColumn::kNote:
       if (link.suggestion.empty()) return kind_notes_[static_cast<std::size_t>(link.kind)];
       return scratch = LinkNote(link);
@@ -128,7 +132,8 @@ std::vector<std::uint32_t> ResultsView::OrderByPage(bool ascending) const {
   std::vector<std::uint32_t> order;
   order.reserve(table_->size());
   for (const std::uint32_t page : pages) {
-    const std::size_t end = page + 1 < page_starts_.size() ? page_starts_[page + 1] : table_->size();
+    const std::size_t end =
+        page + 1 < page_starts_.size() ? page_starts_[page + 1] : table_->size();
     for (std::size_t entry = page_starts_[page]; entry < end; ++entry)
       order.push_back(static_cast<std::uint32_t>(entry));
   }
@@ -170,8 +175,8 @@ void ResultsView::Refilter(bool narrowing) {
   Prepared prepared;
   prepared.pages.resize(static_cast<std::size_t>(table_->PageCount()));
   for (std::size_t page = 0; page < page_starts_.size(); ++page)
-    prepared.pages[page] = FoldedContains(
-        RelativeTo(table_->Source(page_starts_[page]), top_folder_), filter_);
+    prepared.pages[page] =
+        FoldedContains(RelativeTo(table_->Source(page_starts_[page]), top_folder_), filter_);
   for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
     prepared.kind_notes[kind] = FoldedContains(kind_notes_[kind], filter_);
   // Entries are tested in the order they lie in memory, whatever the order

@@ -4,9 +4,9 @@
 // text. The view holds row numbers only (4 bytes a row, and a bit for the
 // filter); cells are formed when asked for.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,11 +60,11 @@ class ResultsView {
 
   const BrokenLinkTable* table_ = nullptr;
   std::string top_folder_;
-  std::vector<std::uint32_t> page_starts_;  // first entry of each page's run
-  std::vector<std::uint32_t> order_;        // every entry, in the sorted order
-  std::vector<std::uint32_t> shown_;        // those of order_ that match a filter
-  std::vector<bool> matches_;               // by entry
-  std::string filter_;                      // folded
+  std::vector<std::uint32_t> page_starts_;          // first entry of each page's run
+  std::vector<std::uint32_t> order_;                // every entry, in the sorted order
+  std::vector<std::uint32_t> shown_;                // those of order_ that match a filter
+  std::vector<bool> matches_;                       // by entry
+  std::string filter_;                              // folded
   std::array<std::string, kLinkKinds> kind_notes_;  // notes of links without a suggestion
 };
 

@@ -115,8 +115,8 @@ class Sorter {
       std::size_t end = j + 1;
       while (end < n && SameKey(keyed_[end], keyed_[j])) ++end;
       if (end - j > 1)
-        ties.push_back({static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(end),
-                        keyed_[j].End()});
+        ties.push_back(
+            {static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(end), keyed_[j].End()});
       j = end;
     }
     for (std::size_t j = 0; j < n; ++j) items[j] = keyed_[j].item;

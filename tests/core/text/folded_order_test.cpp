@@ -12,7 +12,9 @@
 namespace qvn {
 namespace {
 
-int Sign(int n) { return (n > 0) - (n < 0); }
+int Sign(int n) {
+  return (n > 0) - (n < 0);
+}
 
 TEST(FoldedOrder, ComparesLetterCaseAside) {
   struct Case {
@@ -22,7 +24,7 @@ TEST(FoldedOrder, ComparesLetterCaseAside) {
   } cases[] = {
       {"Gone.htm", "gone.HTM", 0},
       {"banner.GIF", "con", -1},
-      {"page", "page.htm", -1},      // a text before the longer one it begins
+      {"page", "page.htm", -1},  // a text before the longer one it begins
       {"Zebra", "apple", 1},
       {"\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89", 0},  // Été, éTÉ
       {"z", "\xC3\xA9", -1},                          // é after ASCII
@@ -39,8 +41,9 @@ TEST(FoldedOrder, ComparesLetterCaseAside) {
 // Texts with long common prefixes (past several 8-byte steps), letter-case
 // twins, repeats, non-ASCII at various places and empty ones.
 std::vector<std::string> ManyTexts() {
-  static const char* const kParts[] = {"a", "B", "docs/", "Docs/", "images/photo-0", "\xC3\xA9",
-                                       "\xC3\x89", "z", "", "-", "0123456789"};
+  static const char* const kParts[] = {"a",         "B",        "docs/", "Docs/", "images/photo-0",
+                                       "\xC3\xA9",  "\xC3\x89", "z",     "",      "-",
+                                       "0123456789"};
   std::mt19937 random(7);
   std::vector<std::string> texts;
   for (int i = 0; i < 3000; ++i) {
@@ -64,8 +67,7 @@ TEST(FoldedOrder, SortsAsComparingEachPairWould) {
     });
     std::reverse(items.begin(), items.end());  // the sort must not depend on the order given
     SortByFoldedText(
-        items, [&](std::uint32_t item) -> std::string_view { return texts[item]; },
-        descending);
+        items, [&](std::uint32_t item) -> std::string_view { return texts[item]; }, descending);
     EXPECT_EQ(items, expected) << (descending ? "descending" : "ascending");
   }
 }
