@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <numeric>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 
@@ -167,7 +168,7 @@ bool ResultsView::Matches(std::uint32_t entry, const Prepared& prepared,
 
 void ResultsView::Refilter(bool narrowing) {
   if (filter_.empty()) {
-    matches_.assign(table_->size(), true);
+    matches_.assign(table_->size(), 1);
     shown_ = {};
     return;
   }
@@ -179,13 +180,31 @@ void ResultsView::Refilter(bool narrowing) {
         FoldedContains(RelativeTo(table_->Source(page_starts_[page]), top_folder_), filter_);
   for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
     prepared.kind_notes[kind] = FoldedContains(kind_notes_[kind], filter_);
-  // Entries are tested in the order they lie in memory, whatever the order
-  // shown: a sorted order would make each test a wait for memory.
-  if (!narrowing) matches_.assign(table_->size(), true);
-  std::string scratch;
-  for (std::uint32_t entry = 0; entry < table_->size(); ++entry)
-    if (matches_[entry]) matches_[entry] = Matches(entry, prepared, scratch);
+  if (!narrowing) matches_.assign(table_->size(), 1);
+  TestEntries(prepared);
   ShowMatching();
+}
+
+// Entries are tested in the order they lie in memory, whatever the order
+// shown (a sorted order would make each test a wait for memory), and a large
+// table in parts on several threads, each part writing its own bytes.
+void ResultsView::TestEntries(const Prepared& prepared) {
+  const std::size_t n = table_->size();
+  auto test = [&](std::size_t begin, std::size_t end) {
+    std::string scratch;
+    for (std::size_t entry = begin; entry < end; ++entry)
+      if (matches_[entry])
+        matches_[entry] = Matches(static_cast<std::uint32_t>(entry), prepared, scratch);
+  };
+  constexpr std::size_t kPerThread = 1 << 16;
+  const std::size_t threads = std::clamp<std::size_t>(
+      std::min<std::size_t>(std::thread::hardware_concurrency(), n / kPerThread), 1, 4);
+  const std::size_t part = (n + threads - 1) / threads;
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads; ++t)
+    helpers.emplace_back(test, std::min(n, t * part), std::min(n, (t + 1) * part));
+  test(0, std::min(n, part));
+  for (std::thread& helper : helpers) helper.join();
 }
 
 void ResultsView::ShowMatching() {

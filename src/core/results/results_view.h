@@ -56,6 +56,7 @@ class ResultsView {
   void OrderByLine(bool ascending);
   bool Matches(std::uint32_t entry, const Prepared& prepared, std::string& scratch) const;
   void Refilter(bool narrowing);
+  void TestEntries(const Prepared& prepared);
   void ShowMatching();
 
   const BrokenLinkTable* table_ = nullptr;
@@ -63,7 +64,7 @@ class ResultsView {
   std::vector<std::uint32_t> page_starts_;          // first entry of each page's run
   std::vector<std::uint32_t> order_;                // every entry, in the sorted order
   std::vector<std::uint32_t> shown_;                // those of order_ that match a filter
-  std::vector<bool> matches_;                       // by entry
+  std::vector<std::uint8_t> matches_;               // by entry: 1 when shown
   std::string filter_;                              // folded
   std::array<std::string, kLinkKinds> kind_notes_;  // notes of links without a suggestion
 };

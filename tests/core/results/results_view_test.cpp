@@ -108,5 +108,20 @@ TEST(ResultsView, FilterHoldsThroughSortingAndNewResults) {
   EXPECT_EQ(Shown(view), (std::vector<std::size_t>{1}));
 }
 
+// Large enough to be filtered in parts: every part must keep its matches.
+TEST(ResultsView, LargeTablesFilterWhole) {
+  CheckResult result;
+  for (std::uint32_t i = 0; i < 300000; ++i)
+    result.broken_links.Add("p" + std::to_string(i / 50) + ".htm",
+                            i % 7 == 3 ? "Archive/" + std::to_string(i) : "x");
+  ResultsView view;
+  view.Reset(&result.broken_links, result.top_folder);
+  view.SortBy(ResultsColumn::kTarget, false);
+  view.SetFilter("arch");
+  ASSERT_EQ(view.size(), 42857u);  // 3, 10, ..., 299995
+  for (std::size_t row = 0; row < view.size(); ++row)
+    EXPECT_EQ(view.EntryAt(row) % 7, 3u) << row;
+}
+
 }  // namespace
 }  // namespace qvn
