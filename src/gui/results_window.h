@@ -33,8 +33,9 @@ class ResultsWindow : public QWidget {
 
   /// Shows the broken links of result instead of the current ones: rows in
   /// walk order (no column sorted), paths relative to its top folder, the
-  /// filter text kept and applied.
+  /// filter text kept and applied. The window shares result, not a copy.
   void SetResults(std::shared_ptr<const CheckResult> result);
+  /// As above, for a result the window alone will hold.
   void SetResults(CheckResult result);
   const CheckResult& results() const;
 
