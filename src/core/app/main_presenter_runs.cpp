@@ -102,6 +102,9 @@ std::string MainPresenter::ProblemText(const Problem& problem) const {
   // The site root was valid when chosen, but may be gone since, or come
   // from a settings file written on another machine.
   if (problem.kind == ProblemKind::kSiteRootMissing) return SiteRootProblemText(problem.detail);
+  // No catalogue text says this; a run that read nothing must not look like success.
+  if (problem.kind == ProblemKind::kTopFolderUnreadable)
+    return "Cannot read the top folder " + problem.detail + ":\n\n" + problem.reason;
   return catalogue_.Get(problem.text);
 }
 

@@ -3,9 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "core/app/main_presenter.h"
 #include "core/settings/catalogue_texts.h"
 #include "support/presenter_fixture.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "support/posix/unprivileged.h"
+#endif
 
 namespace qvn::app {
 namespace {
@@ -116,6 +124,28 @@ TEST_F(MainPresenterRunsTest, ProblemsStopARunBeforeItStarts) {
   presenter_.ListFiles();  // a listing reads no site root
   EXPECT_EQ(view_.threads.runs(), 1);
 }
+
+#ifndef _WIN32
+TEST_F(MainPresenterRunsTest, AnUnreadableTopFolderIsNamedWithTheReason) {
+  TempDir site;
+  site.Write("locked/index.htm", "<a href=\"gone.htm\">\r\n");
+  chmod(site.path().c_str(), 0755);
+  const std::string locked = site.path() + "locked";
+  chmod(locked.c_str(), 0);
+  const int found = test::RunUnprivileged([&] {
+    presenter_.SetTopFolder(locked);
+    presenter_.CheckLinks();
+    const Message told = view_.LastMessage();
+    const bool named = told == Message{"Cannot read the top folder " + locked + kSeparator +
+                                           ":\n\nPermission denied",
+                                       "Check links", Icon::kWarning};
+    if (!named) std::cerr << "told: " << told.text << '\n';  // the child cannot fail the test
+    return named && view_.threads.runs() == 0 ? 0 : 1;
+  });
+  if (found == test::kNoUserNamespace) GTEST_SKIP() << "no user namespace to drop root in";
+  EXPECT_EQ(found, 0);
+}
+#endif
 
 TEST_F(MainPresenterRunsTest, StopAsksAndTheRunWaitsForTheAnswer) {
   for (Answer answer : {Answer::kNo, Answer::kYes}) {
