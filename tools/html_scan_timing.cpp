@@ -9,6 +9,7 @@
 //       -o build/html_scan_timing
 // Run:  build/html_scan_timing FOLDER [runs]
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -131,7 +132,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> paths = Pages(argv[1]);
   std::vector<std::string> pages(paths.size());
   qvn::SystemError error;
-  for (std::size_t i = 0; i < paths.size(); ++i) qvn::ReadWholeFile(paths[i], pages[i], &error);
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    qvn::ReadWholeFile(paths[i], pages[i], &error, UINT64_MAX);
   std::printf("%zu pages, median of %d runs\n", paths.size(), runs);
   TimeScans(paths, pages, runs);
   return 0;

@@ -39,7 +39,7 @@ _qvn() {
 
   local selection="--help --exclude-subfolder --exclude-paths --exclude-links --top-folder-only
     --php --settings"
-  local outputs="--show-repeated --output-dir"
+  local outputs="--show-repeated --output-dir --no-wait"
   local more="--all-links --site-root --index-pages --index-files --check-fragments --case"
   local results="--format --out --baseline --write-baseline"
   local options

@@ -26,6 +26,7 @@ complete -c qvn -n "__fish_seen_subcommand_from $commands" -l settings -r -F -d 
 # Outputs: check, list.
 complete -c qvn -n "__fish_seen_subcommand_from check list" -l show-repeated -d 'List a broken link each time a page repeats it'
 complete -c qvn -n "__fish_seen_subcommand_from check list" -l output-dir -x -a '(__fish_complete_directories)' -d 'Write the reports or the file list here'
+complete -c qvn -n "__fish_seen_subcommand_from check list" -l no-wait -d 'Fail at once when another run is writing into the output folder'
 
 # More checks: check, orphans.
 complete -c qvn -n "__fish_seen_subcommand_from check orphans" -l all-links -d 'Read pages as HTML: every link of every tag'

@@ -13,7 +13,7 @@ struct CheckOutputOptions {
   std::string format = "text";      ///< text, json, csv, sarif or markdown
   std::string out_file;             ///< the document's file; "" = standard output
   std::string baseline_file;        ///< compare with this baseline; "" = none
-  std::string write_baseline_file;  ///< save the findings as a baseline here; "" = none
+  std::string write_baseline_file;  ///< save the broken links as a baseline here; "" = none
 };
 
 /// Adds --format, --out, --baseline and --write-baseline to the check command.

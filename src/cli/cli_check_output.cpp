@@ -37,22 +37,21 @@ std::string TopFolderUri(const std::string& top_folder) {
   return FolderFileUri(std::string(text.begin(), text.end()));
 }
 
-std::string FormatDocument(const std::string& format, const Findings& findings,
+std::string FormatDocument(const std::string& format, const CheckResult& result,
                            const BaselineComparison* comparison) {
-  if (format == "csv") return FormatResultsCsv(findings, comparison);
-  if (format == "markdown") return FormatResultsMarkdown(findings, comparison);
+  if (format == "csv") return FormatResultsCsv(result, comparison);
+  if (format == "markdown") return FormatResultsMarkdown(result, comparison);
   if (format == "sarif")
-    return FormatResultsSarif(findings, comparison,
-                              {QVN_VERSION, TopFolderUri(findings.top_folder)});
-  return FormatResultsJson(findings, comparison);
+    return FormatResultsSarif(result, comparison, {QVN_VERSION, TopFolderUri(result.top_folder)});
+  return FormatResultsJson(result, comparison);
 }
 
 std::string Counted(long long n, const char* one, const char* many) {
   return n == 0 ? std::string("No ") + many : std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-void PrintFinding(std::ostream& out, const Finding& finding) {
-  out << "  " << finding.page << ", line " << finding.line << ": " << finding.link << '\n';
+void PrintLink(std::ostream& out, const LinkRow& row) {
+  out << "  " << row.page << ", line " << row.link.line << ": " << row.link.link << '\n';
 }
 
 }  // namespace
@@ -69,16 +68,18 @@ bool CheckOutput::CanWrite(const std::string& path, const std::string& option) c
   return Fail("cannot write " + option + " " + path + ": " + error.description);
 }
 
-void CheckOutput::PrintBaselineText(const Findings& findings,
+void CheckOutput::PrintBaselineText(const CheckResult& result,
                                     const BaselineComparison& comparison) const {
   out_ << Counted(comparison.new_count, "new broken link", "new broken links")
        << " since the baseline" << (comparison.new_count > 0 ? ":" : ".") << '\n';
-  for (std::size_t i = 0; i < findings.items.size(); ++i)
-    if (comparison.states[i] == BaselineState::kNew) PrintFinding(out_, findings.items[i]);
+  for (std::size_t i = 0; i < result.broken_links.size(); ++i)
+    if (comparison.states[i] == BaselineState::kNew)
+      PrintLink(out_, result.broken_links.Row(i, result.top_folder));
   const auto fixed = static_cast<long long>(comparison.fixed.size());
   out_ << Counted(fixed, "broken link", "broken links") << " fixed since the baseline"
        << (fixed > 0 ? ":" : ".") << '\n';
-  for (const auto& finding : comparison.fixed) PrintFinding(out_, finding);
+  for (std::size_t i = 0; i < comparison.fixed.size(); ++i)
+    PrintLink(out_, comparison.fixed.Row(i, {}));
 }
 
 bool CheckOutput::Prepare() {
@@ -90,28 +91,26 @@ bool CheckOutput::Prepare() {
       !CanWrite(options_.write_baseline_file, "--write-baseline"))
     return false;
   if (options_.baseline_file.empty()) return true;
-  std::vector<Finding> findings;
+  BrokenLinkTable links;
   std::string error;
-  if (!ReadBaseline(options_.baseline_file, findings, &error))
+  if (!ReadBaseline(options_.baseline_file, links, &error))
     return Fail("cannot use the baseline " + options_.baseline_file + ": " + error);
-  baseline_ = std::move(findings);
+  baseline_ = std::move(links);
   return true;
 }
 
-bool CheckOutput::Deliver(const CheckResult& result, const std::string& top_folder) {
+bool CheckOutput::Deliver(const CheckResult& result) {
   const bool text = WritesTextReports(options_);
-  if (text && !baseline_ && options_.write_baseline_file.empty()) return true;
-  const Findings findings = BuildFindings(result, top_folder);
   std::optional<BaselineComparison> comparison;
   if (baseline_) {
-    comparison = CompareWithBaseline(findings.items, *baseline_);
+    comparison = CompareWithBaseline(result.broken_links, result.top_folder, *baseline_);
     new_count_ = comparison->new_count;
   }
-  if (text && comparison) PrintBaselineText(findings, *comparison);
-  if (!text && !WriteDocument(FormatDocument(options_.format, findings,
-                                             comparison ? &*comparison : nullptr)))
+  if (text && comparison) PrintBaselineText(result, *comparison);
+  if (!text &&
+      !WriteDocument(FormatDocument(options_.format, result, comparison ? &*comparison : nullptr)))
     return false;
-  return WriteBaselineFile(findings);
+  return WriteBaselineFile(result);
 }
 
 bool CheckOutput::WriteDocument(const std::string& document) {
@@ -122,15 +121,15 @@ bool CheckOutput::WriteDocument(const std::string& document) {
   return WriteFile(options_.out_file, document, "the results");
 }
 
-bool CheckOutput::WriteBaselineFile(const Findings& findings) {
+bool CheckOutput::WriteBaselineFile(const CheckResult& result) {
   const std::string& path = options_.write_baseline_file;
   if (path.empty()) return true;
-  if (findings.stopped) {
+  if (result.stopped) {
     err_ << "qvn: the check was stopped, so the baseline " << path
-              << " was not written (it would be incomplete)\n";
+         << " was not written (it would be incomplete)\n";
     return true;
   }
-  return WriteFile(path, FormatResultsJson(findings), "the baseline");
+  return WriteFile(path, FormatResultsJson(result), "the baseline");
 }
 
 bool CheckOutput::WriteFile(const std::string& path, const std::string& bytes, const char* what) {

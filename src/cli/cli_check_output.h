@@ -11,7 +11,7 @@
 #include "cli/cli_check_options.h"
 #include "core/check/run.h"
 #include "core/results/baseline.h"
-#include "core/results/findings.h"
+#include "core/results/broken_links.h"
 
 namespace qvn::cli {
 
@@ -29,7 +29,7 @@ class CheckOutput {
   /// and fixed links, otherwise writes the document; then saves the
   /// baseline unless the run was stopped. False after printing why a file
   /// could not be written.
-  bool Deliver(const CheckResult& result, const std::string& top_folder);
+  bool Deliver(const CheckResult& result);
   /// Where texts for people go: out in the text format, err otherwise (out
   /// may carry the document).
   std::ostream& People() const;
@@ -39,17 +39,17 @@ class CheckOutput {
 
  private:
   bool WriteDocument(const std::string& document);
-  bool WriteBaselineFile(const Findings& findings);
+  bool WriteBaselineFile(const CheckResult& result);
   bool WriteFile(const std::string& path, const std::string& bytes, const char* what);
 
   bool Fail(const std::string& message) const;
   bool CanWrite(const std::string& path, const std::string& option) const;
-  void PrintBaselineText(const Findings& findings, const BaselineComparison& comparison) const;
+  void PrintBaselineText(const CheckResult& result, const BaselineComparison& comparison) const;
 
   const CheckOutputOptions& options_;
   std::ostream& out_;
   std::ostream& err_;
-  std::optional<std::vector<Finding>> baseline_;
+  std::optional<BrokenLinkTable> baseline_;
   long long new_count_ = 0;
 };
 

@@ -121,7 +121,7 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
   if (WritesTextReports(options) &&
       !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", io))
     return kExitBadInput;
-  if (!delivery.Deliver(result, choices.top_folder)) return kExitBadInput;
+  if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
                                         result.stopped)
                     << '\n';

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <cstring>
 #include <iostream>
+#include <new>
 
 #include "gui/main_window.h"
 #include "qvn_version.h"
@@ -24,7 +26,14 @@ int main(int argc, char** argv) {
   for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quorvane.png").arg(size));
   QApplication::setWindowIcon(icon);
-  qvn::gui::MainWindow window;
-  if (!window.Form_Load()) return 1;
-  return QApplication::exec();
+  try {
+    qvn::gui::MainWindow window;
+    if (!window.Start()) return 1;
+    return QApplication::exec();
+  } catch (const std::bad_alloc&) {
+    // The window is gone by now, which frees what it held for the message.
+    QMessageBox::critical(nullptr, QStringLiteral("Quorvane"),
+                          QStringLiteral("Quorvane ran out of memory and must close."));
+    return 2;
+  }
 }

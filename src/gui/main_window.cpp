@@ -1,184 +1,131 @@
 #include "gui/main_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QUrl>
 
-#include "core/platform/data_folder.h"
-#include "core/platform/path.h"
-#include "gui/results_window.h"
-#include "gui/view_window.h"
-#include "core/settings/exclusions.h"
 #include "gui/popup_window.h"
+#include "gui/results_window.h"
 #include "gui/twips.h"
+#include "gui/view_window.h"
 
 namespace qvn::gui {
-namespace {
 
-constexpr int kTextVendorAddress = 6;
-constexpr int kTextNoneExcluded = 25;
-constexpr int kTextDataFolder = 310;
+using app::Control;
 
-}  // namespace
-
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), presenter_(*this) {
   CreateControls();
-  frmView = new ViewWindow("frmView", catalogue_);
-  frmView2 = new ViewWindow("frmView2", catalogue_);
-  frmPopUp = new PopupWindow(this);
-  CreateResultsControls();
-  CreateOrphansControls();
-  CreateMoreChecksControls();
-  browseForFolder = [this] {
-    return QFileDialog::getExistingDirectory(this, "Specify top folder", txbTopFolder->text());
-  };
-  launchUrl = [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); };
-  chooseSettingsFile = [this](bool save) { return ChooseSettingsFileInDialog(save); };
-  ConnectHandlers();
-}
-
-MainWindow::~MainWindow() {
-  delete frmView;
-  delete frmView2;
-  delete frmResults;
-}
-
-QString MainWindow::Text(int number) const { return Q(catalogue_.Get(number)); }
-
-QString MainWindow::UserManualAddress() { return "https://quorvane.example/manual/"; }
-
-bool MainWindow::Form_Load() {
-  blnStartupCompleted = false;
-  strProgramTextFile = "qvn.dat";
-  const std::string path =
-      catalogueFile.isEmpty() ? ProgramFilePath(U(strProgramTextFile)) : U(catalogueFile);
-  const int loaded = catalogue_.Load(path);
-  if (loaded <= 0) {
-    ShowMessage(nullptr, Q(CatalogueFailureText(loaded, path)), QMessageBox::Critical, "");
-    return false;
-  }
-  InitialiseSettings();
-  ResetTexts();
   ApplyBackColours();
-  UpdateExcludedSubfoldersState();
-  cmdStop->hide();
-  PlaceOnScreen();
-  show();
-  if (DoesFileExist(U(strDefaultSettingsFile))) LoadSettings(strDefaultSettingsFile);
-  UpdateExcludedSubfoldersState();
-  cmdHelp->setFocus();
-  blnStartupCompleted = true;
-  return true;
+  viewer_ = new ViewWindow("frmView");
+  viewer2_ = new ViewWindow("frmView2");
+  notice_ = new PopupWindow(this);
+  CreateResultWindows();
+  ConnectControls();
 }
 
-void MainWindow::PlaceOnScreen() {
-  // The designed height: the settings button's bottom plus a margin.
-  setFixedHeight(Px(5760 + 360 + 240));
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int screen_height = screen != nullptr ? screen->availableGeometry().height() : 768;
-  move(Px(100), (screen_height - frameGeometry().height()) / 2);
+// A run under way is told to stop, and waited for, before anything goes.
+MainWindow::~MainWindow() {
+  presenter_.StopRun();
+  worker_.WaitForAll();
+  delete viewer_;
+  delete viewer2_;
+  delete resultsWindow_;
 }
 
-void MainWindow::InitialiseSettings() {
-  chkTopFolderOnly->setChecked(false);
-  chkShowRepeatedLinks->setChecked(false);
-  chkIncludePHPfiles->setChecked(false);
-  moreChecks = MoreChecks();
-  UpdateMoreChecksButton();
-  lngMaxNumFiles = lngMaxNumLinks = 50000;
-  strLastSettingsFile.clear();
-  SystemError error;
-  strDefaultSettingsFile = Q(GetAppDataFilePath("qvn.usr", catalogue_.Get(kTextDataFolder), &error));
-  intNumExcludedSubfolders = 0;
-  lblNumExcludedTopSubfolders->setText(Text(kTextNoneExcluded));
-  strExcludedSubfolderList.clear();
-  strBrokenLinks.Clear();
-  cboSettings->clear();
-  cboSettings->addItems({"Save for next run", "Save to file", "Save in both ways", "Load from file"});
-  cboSettings->setCurrentIndex(0);
-  cboClear->clear();
-  cboClear->addItems({"Top folder", "Excluded top subfolders", "Filepath exclusions",
-                      "Link exclusions", "All of the above"});
-  cboClear->setCurrentIndex(-1);
-  lblTotalNumFilesOrBrokenLinks->clear();
-  blnListingFiles = false;
+bool MainWindow::Start(const QString& catalogue_file) {
+  return presenter_.Start(U(catalogue_file));
 }
 
-void MainWindow::ResetTexts() {
-  lblFileBeingScanned->clear();
-  SetBackColour(lblFileBeingScanned, WindowBackColour());
-  txbExcludedFilepaths->clear();
-  txbExcludedSubfolders->clear();
-  txbExcludedLinks->clear();
-  lblTotalNumFilesOrBrokenLinks->clear();
-  lblScanningFile->hide();
+void MainWindow::ConnectControls() {
+  connect(topFolderButton_, &QPushButton::clicked, this, &MainWindow::topFolderClicked);
+  connect(selectSubfoldersButton_, &QPushButton::clicked, this,
+          &MainWindow::selectSubfoldersClicked);
+  connect(listFilesButton_, &QPushButton::clicked, this, &MainWindow::listFilesClicked);
+  connect(checkLinksButton_, &QPushButton::clicked, this, &MainWindow::checkLinksClicked);
+  connect(orphansButton_, &QPushButton::clicked, this, &MainWindow::orphansClicked);
+  connect(resultsButton_, &QPushButton::clicked, this, &MainWindow::resultsClicked);
+  connect(stopButton_, &QPushButton::clicked, this, &MainWindow::stopClicked);
+  connect(moreChecksButton_, &QPushButton::clicked, this, &MainWindow::moreChecksClicked);
+  connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearClicked);
+  connect(settingsButton_, &QPushButton::clicked, this, &MainWindow::settingsClicked);
+  connect(helpButton_, &QPushButton::clicked, this, &MainWindow::helpClicked);
+  connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quitClicked);
+  connect(clearChoice_, &QComboBox::currentIndexChanged, this, &MainWindow::clearIndexChanged);
+  connect(clearChoice_, &QComboBox::activated, this, &MainWindow::clearChosen);
+  connect(settingsChoice_, &QComboBox::currentIndexChanged, this,
+          &MainWindow::settingsIndexChanged);
+  connect(settingsChoice_, &QComboBox::activated, this, &MainWindow::settingsChosen);
+  connect(topFolderOnlyBox_, &QCheckBox::clicked, this, &MainWindow::topFolderOnlyClicked);
+  connect(showRepeatedBox_, &QCheckBox::clicked, this, &MainWindow::showRepeatedClicked);
+  connect(includePhpBox_, &QCheckBox::clicked, this, &MainWindow::includePhpClicked);
+  connect(filepathsBox_, &QLineEdit::textEdited, this, &MainWindow::filepathsEdited);
+  connect(linksBox_, &QLineEdit::textEdited, this, &MainWindow::linksEdited);
+  for (QWidget* watched : {static_cast<QWidget*>(filepathsBox_), static_cast<QWidget*>(linksBox_),
+                           static_cast<QWidget*>(vendorLink_), static_cast<QWidget*>(manualLink_)})
+    watched->installEventFilter(this);
 }
 
-void MainWindow::SetControlsEnabled(bool enabled) {
-  for (QWidget* w : findChildren<QWidget*>()) {
-    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QPushButton*>(w) ||
-        qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
-        qobject_cast<QPlainTextEdit*>(w))
-      w->setEnabled(enabled);
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    if (watched == filepathsBox_) presenter_.BoxLeft(Control::kExcludedFilepathsBox);
+    if (watched == linksBox_) presenter_.BoxLeft(Control::kExcludedLinksBox);
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == vendorLink_) presenter_.OpenVendorPage();
+    if (watched == manualLink_) presenter_.OpenManualPage();
   }
-  lblScanningFile->setVisible(!enabled && !blnListingFiles);
-  cmdQuit->setEnabled(true);
-  UpdateResultsButton(enabled);
-}
-
-void MainWindow::SetDefaultFocus() {
-  if (!isVisible() || !blnStartupCompleted) return;
-  if (txbTopFolder->text().isEmpty() && cmdTopFolder->isEnabled()) {
-    cmdTopFolder->setFocus();
-  } else if (cmdListFiles->isEnabled()) {
-    cmdListFiles->setFocus();
-  }
-}
-
-void MainWindow::cmdStop_Click() {
-  const auto answer = ShowMessage(this, "Really stop?", QMessageBox::NoIcon, "Stop",
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-  if (answer != QMessageBox::No) blnStop = true;
-}
-
-void MainWindow::lblOrrinford_Click() { OpenWebPage(Text(kTextVendorAddress)); }
-
-void MainWindow::lblUserManualURL_Click() { OpenWebPage(UserManualAddress()); }
-
-void MainWindow::OpenWebPage(const QString& address) {
-  if (launchUrl(address)) return;
-  // The desktop gives no reason; a missing handler is by far the likeliest.
-  const int code = 31;
-  QString text = "Error launching web browser, error code = " + QString::number(code) + ".";
-  text += "\r\n\r\nFile extension '" + Q(GetFileExtension(U(address), true)) +
-          "' is not associated with any application program.";
-  ShowMessage(this, text, QMessageBox::Warning, "Cannot launch web browser");
-}
-
-void MainWindow::cmdQuit_Click() {
-  if (!strOutputFile.isEmpty() && DoesFileExist(U(strOutputFile)))
-    RemoveFile(U(strOutputFile));
-  quitting_ = true;
-  blnQuit = true;
-  blnStop = true;  // a run in progress unwinds at once
-  frmView->hide();
-  frmView2->hide();
-  hide();
-  QApplication::quit();
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!quitting_) cmdQuit_Click();
+  presenter_.Quit();
   event->accept();
+}
+
+void MainWindow::topFolderClicked() { presenter_.ChooseTopFolder(); }
+void MainWindow::selectSubfoldersClicked() { presenter_.SelectSubfolders(); }
+void MainWindow::listFilesClicked() { presenter_.ListFiles(); }
+void MainWindow::checkLinksClicked() { presenter_.CheckLinks(); }
+void MainWindow::orphansClicked() { presenter_.SearchOrphans(); }
+void MainWindow::resultsClicked() { presenter_.ShowResults(); }
+void MainWindow::stopClicked() { presenter_.Stop(); }
+void MainWindow::clearClicked() { presenter_.ClearSelected(); }
+void MainWindow::clearChosen() { presenter_.ClearChosen(); }
+void MainWindow::settingsClicked() { presenter_.SaveOrLoadSettings(); }
+void MainWindow::settingsChosen() { presenter_.SettingsChosen(); }
+void MainWindow::moreChecksClicked() { presenter_.ChooseMoreChecks(); }
+void MainWindow::helpClicked() { presenter_.ShowHelp(); }
+void MainWindow::quitClicked() { presenter_.Quit(); }
+
+void MainWindow::topFolderOnlyClicked(bool ticked) {
+  presenter_.OptionClicked(Control::kTopFolderOnlyBox, ticked);
+}
+
+void MainWindow::showRepeatedClicked(bool ticked) {
+  presenter_.OptionClicked(Control::kShowRepeatedBox, ticked);
+}
+
+void MainWindow::includePhpClicked(bool ticked) {
+  presenter_.OptionClicked(Control::kIncludePhpBox, ticked);
+}
+
+void MainWindow::filepathsEdited(const QString& text) {
+  presenter_.BoxEdited(Control::kExcludedFilepathsBox, U(text));
+}
+
+void MainWindow::linksEdited(const QString& text) {
+  presenter_.BoxEdited(Control::kExcludedLinksBox, U(text));
+}
+
+void MainWindow::clearIndexChanged(int index) {
+  presenter_.ListIndexChanged(Control::kClearChoice, index);
+}
+
+void MainWindow::settingsIndexChanged(int index) {
+  presenter_.ListIndexChanged(Control::kSettingsChoice, index);
 }
 
 }  // namespace qvn::gui

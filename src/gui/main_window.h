@@ -1,17 +1,16 @@
 #pragma once
-// frmMain: the program's main window. It owns the run state and coordinates:
-// the runs, the reports and the settings are done by the core; the viewers,
-// the pop-up notice and the subfolder window are windows of their own.
+// frmMain: the program's main window. Its rules and state are the
+// presenter's (app/main_presenter.h): this window lays its controls out,
+// shows what the presenter says through MainView, and passes the user's
+// actions on. Runs go to a worker thread; their progress comes back as
+// queued calls.
 
 #include <QWidget>
+#include <array>
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "core/results/broken_links.h"
-#include "core/site/selection.h"
-#include "core/results/findings.h"
-#include "core/settings/catalogue.h"
+#include "core/app/main_presenter.h"
+#include "gui/worker_thread.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,171 +26,116 @@ class PopupWindow;
 class ResultsWindow;
 class OrphansWindow;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private app::MainView {
   Q_OBJECT
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  /// Start-up: loads the catalogue (false, after its message box, when it
-  /// cannot be loaded: the program must end), sets the defaults, shows the
-  /// window and loads the default settings file.
-  bool Form_Load();
+  /// Start-up (see MainPresenter::Start): false, after its message, when
+  /// the catalogue at catalogue_file ("" = beside the program) cannot be
+  /// loaded and the program must end.
+  bool Start(const QString& catalogue_file = QString());
 
-  // Run state.
-  bool blnStartupCompleted = false;
-  bool blnStop = false;
-  bool blnQuit = false;
-  bool blnMaxNumFilesReached = false;
-  bool blnMaxNumLinksReached = false;
-  bool blnListingFiles = false;
-  bool blnRunStarted = false;
-  bool blnTopFolderHasSubfolders = false;
-  long long lngMaxNumFiles = 50000;
-  long long lngMaxNumLinks = 50000;
-  QString strProgramTextFile;
-  QString strDefaultSettingsFile;
-  QString strLastSettingsFile;
-  QString strOutputFile;
-  std::vector<std::string> strExcludedSubfolderList;
-  int intNumExcludedSubfolders = 0;
-  BrokenLinkTable strBrokenLinks;
-  std::vector<std::string> strFilesFound;  ///< files of a List files run, relative
-
-  // Controls (object names as the member names).
-  QPushButton *cmdTopFolder, *cmdSelectSubfolders, *cmdListFiles, *cmdCheckLinks, *cmdStop;
-  QPushButton *cmdClear, *cmdSettings, *cmdHelp, *cmdQuit;
-  QLineEdit *txbTopFolder, *txbExcludedFilepaths, *txbExcludedLinks;
-  QPlainTextEdit* txbExcludedSubfolders;
-  QLabel *lblNumExcludedTopSubfolders, *lblExcludeFilepathsContaining, *Label1;
-  QLabel *lblScanningFile, *lblFileBeingScanned, *lblTotalNumFilesOrBrokenLinks;
-  QLabel *lblOrrinford, *lblUserManual, *lblUserManualURL;
-  QCheckBox *chkTopFolderOnly, *chkShowRepeatedLinks, *chkIncludePHPfiles;
-  QComboBox *cboClear, *cboSettings;
-  ViewWindow *frmView, *frmView2;
-  PopupWindow* frmPopUp;
-  /// The broken links of the last check as a table, and its button.
-  ResultsWindow* frmResults;
-  QPushButton* cmdResults;
-  /// The orphan files of the last orphan search, and its button.
-  OrphansWindow* frmOrphans;
-  QPushButton* cmdOrphans;
-  /// The checks beyond the line scan that check runs and orphan searches
-  /// use (all off until chosen or loaded), and the button that opens their
-  /// window; its caption counts those on.
-  MoreChecks moreChecks;
-  QPushButton* cmdMoreChecks;
-
-  /// Seams for tests: the folder browser (returns "" when cancelled) and the
-  /// web-page launcher (returns false on failure).
-  std::function<QString()> browseForFolder;
-  std::function<bool(const QString&)> launchUrl;
-  /// Where the catalogue is read from ("" = beside the program).
-  QString catalogueFile;
-  /// How often a run lets pending events run, in milliseconds (tests use 0).
-  int eventIntervalMs = 8;
-  /// Seam for tests: the settings file dialog (save or open); "" when cancelled.
-  std::function<QString(bool save)> chooseSettingsFile;
-  /// Seam for tests: when set, told the selection each run (check, list,
-  /// orphan search) is about to start with.
-  std::function<void(const Selection&)> runStarting;
-
-  const Catalogue& catalogue() const { return catalogue_; }
-  QString Text(int number) const;
-
-  // Window operations.
-  void SetControlsEnabled(bool enabled);
-  void SetDefaultFocus();
-  void ResetTexts();
-  void InitialiseSettings();
-
-  // Runs and viewers.
-  void cmdCheckLinks_Click();
-  void cmdListFiles_Click();
-  bool ValidateAndWalk();
-  void ShowOutputFile();
-  void ShowOutputFileInView2();
-  void cmdHelp_Click();
-  /// Shows the results window with the last check's broken links.
-  void cmdResults_Click();
-  /// After a check: the results button follows its outcome, and an open
-  /// results window shows the new broken links (or closes when there are none).
-  void UpdateResultsAfterCheck();
-  /// Searches the current top folder and selection for orphan files, as a
-  /// check runs, and shows them in frmOrphans.
-  void cmdOrphans_Click();
-  /// Shows the more checks window; OK there replaces moreChecks.
-  void cmdMoreChecks_Click();
-  /// The more checks button's caption follows moreChecks.
-  void UpdateMoreChecksButton();
-
-  // Top folder and exclusions.
-  void cmdTopFolder_Click();
-  void txbExcludedFilepaths_LostFocus();
-  void txbExcludedLinks_LostFocus();
-  void ClearExcludedSubfolders();
-  void ClearFilepathExclusions();
-  void ClearLinkExclusions();
-  void UpdateExcludedSubfoldersState();
-  void cmdSelectSubfolders_Click();
-
-  // Settings files.
-  void SaveSettings(const QString& path, bool notice);
-  void LoadSettings(const QString& path);
-
-  // Small commands.
-  void cmdStop_Click();
-  void cboClear_Click();
-  void cmdClear_Click();
-  void cboSettings_Click();
-  void cmdSettings_Click();
-  void lblOrrinford_Click();
-  void lblUserManualURL_Click();
-  void OpenWebPage(const QString& address);
-  void cmdQuit_Click();
-
-  /// The online user manual.
-  static QString UserManualAddress();
+  /// The window's rules and state; tests and the benchmark act through it.
+  app::MainPresenter& presenter() { return presenter_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
+ private slots:
+  void topFolderClicked();
+  void selectSubfoldersClicked();
+  void listFilesClicked();
+  void checkLinksClicked();
+  void orphansClicked();
+  void resultsClicked();
+  void stopClicked();
+  void clearClicked();
+  void clearChosen();
+  void settingsClicked();
+  void settingsChosen();
+  void moreChecksClicked();
+  void helpClicked();
+  void quitClicked();
+  void topFolderOnlyClicked(bool ticked);
+  void showRepeatedClicked(bool ticked);
+  void includePhpClicked(bool ticked);
+  void filepathsEdited(const QString& text);
+  void linksEdited(const QString& text);
+  void clearIndexChanged(int index);
+  void settingsIndexChanged(int index);
+
  private:
+  // Layout (main_window_layout.cpp).
   void CreateControls();
   void CreateButtons();
-  void CreateTextBoxes();
+  void CreateBoxes();
   void CreateLabels();
   void CreateOptions();
-  void ConnectHandlers();
+  void SetTabOrder();
   void ApplyBackColours();
-  void PlaceOnScreen();
-  Selection CurrentSelection() const;
-  void WriteReports();
-  void ShowList();
-  bool ApplySettings(const QString& path);
-  QString ChooseSettingsFileInDialog(bool save);
-  bool WriteOutput(const QString& path, const std::string& text, const QString& what,
-                   const QString& title);
-  void EndRun();
-  void CreateResultsControls();
-  void CreateOrphansControls();
-  void CreateMoreChecksControls();
-  /// False, after telling the user, when the site root check is on and its
-  /// folder is not there.
-  bool SiteRootIsUsable(const QString& title);
-  /// moreChecks as a run takes them: the site root folder ends in the
-  /// separator, and is "" when it is top.
-  MoreChecks MoreChecksForRun(const std::string& top) const;
-  bool PrepareOrphanSearch();
-  void UpdateResultsButton(bool controls_enabled);
-  Findings CurrentFindings() const;
+  void ConnectControls();
+  void Register(app::Control control, QWidget* widget);
 
-  Catalogue catalogue_;
-  bool quitting_ = false;
-  std::string results_top_folder_;  ///< the last check's top folder
-  bool results_stopped_ = false;    ///< the last check was stopped
+  // MainView: controls and windows (main_window_view.cpp).
+  QWidget* Widget(app::Control control) const { return controls_[static_cast<int>(control)]; }
+  QWidget* WindowOf(app::Window window);
+  void SetText(app::Control control, const std::string& text) override;
+  void SetEnabled(app::Control control, bool enabled) override;
+  void SetVisible(app::Control control, bool visible) override;
+  void SetChecked(app::Control control, bool checked) override;
+  void SetItems(app::Control control, const std::vector<std::string>& items,
+                int selected) override;
+  void Focus(app::Control control) override;
+  app::TwipsRect PlaceOf(app::Control control) override;
+  app::MainPlace Place() override;
+  void MoveMainWindow(const app::TwipsRect& frame) override;
+  void ShowWindow(app::Window window, const std::optional<app::TwipsRect>& place) override;
+  void HideWindow(app::Window window) override;
+  bool IsShown(app::Window window) override;
+  void ShowFile(app::Window viewer, const app::ViewerOpening& opening) override;
+  void RunInBackground(std::function<void()> work, std::function<void()> done) override;
+  void PostToWindow(std::function<void()> task) override;
+
+  // MainView: modal windows and the world outside (main_window_dialogs.cpp).
+  void ShowMessage(const app::Message& message) override;
+  app::Answer Ask(const app::Question& question) override;
+  void ShowNotice(const std::string& text, const app::TwipsRect& place,
+                  int milliseconds) override;
+  std::string ChooseFolder(const std::string& title, const std::string& start) override;
+  std::string ChooseFile(const app::FileDialog& dialog) override;
+  std::optional<std::vector<std::string>> ChooseSubfolders(
+      const app::SubfolderRequest& request) override;
+  std::optional<MoreChecks> ChooseMoreChecks(const MoreChecks& current) override;
+  bool OpenWebPage(const std::string& address) override;
+  void Quit() override;
+
+  // MainView: the results and orphans windows (main_window_results.cpp).
+  void CreateResultWindows();
+  void SetResults(const CheckResult& result) override;
+  void SetOrphans(const OrphanResult& result, const std::string& top_folder) override;
+
+  std::array<QWidget*, app::kControlCount> controls_{};
+  QPushButton *topFolderButton_, *selectSubfoldersButton_, *listFilesButton_, *orphansButton_;
+  QPushButton *checkLinksButton_, *resultsButton_, *stopButton_, *moreChecksButton_;
+  QPushButton *clearButton_, *settingsButton_, *helpButton_, *quitButton_;
+  QLineEdit *topFolderBox_, *filepathsBox_, *linksBox_;
+  QPlainTextEdit* subfoldersBox_;
+  QLabel *excludedCountLabel_, *filepathsLabel_, *linksLabel_, *scanningLabel_;
+  QLabel *progressLabel_, *statusLabel_, *vendorLink_, *manualLabel_, *manualLink_;
+  QCheckBox *topFolderOnlyBox_, *showRepeatedBox_, *includePhpBox_;
+  QComboBox *clearChoice_, *settingsChoice_;
+  ViewWindow* viewer_;
+  ViewWindow* viewer2_;
+  PopupWindow* notice_;
+  ResultsWindow* resultsWindow_;
+  OrphansWindow* orphansWindow_;
+
+  WorkerThread worker_;
+  app::MainPresenter presenter_;  ///< after worker_: goes first
 };
 
 }  // namespace qvn::gui

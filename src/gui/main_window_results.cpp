@@ -1,60 +1,24 @@
-// "Results table": the results window with the broken links of the last
-// check, reached by a button beside "Check links".
+// The windows of the last check's broken links and of the last orphan
+// search, filled as the presenter says.
 
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "gui/results_window.h"
 #include "gui/main_window.h"
+#include "gui/orphans_window.h"
+#include "gui/results_window.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
 
-void MainWindow::CreateResultsControls() {
-  frmResults = new ResultsWindow();
-  // In the free space right of "Check links", clear of the options above.
-  cmdResults = new QPushButton(QStringLiteral("Results table"), this);
-  cmdResults->setObjectName("cmdResults");
-  cmdResults->setGeometry(TwipsRect(8235, 2400, 1380, 360));
-  cmdResults->setFont(TahomaFont());
-  cmdResults->setToolTip(QStringLiteral("Show the broken links of the last check as a table."));
-  cmdResults->setEnabled(false);
-  setTabOrder(cmdStop, cmdResults);
-  connect(cmdResults, &QPushButton::clicked, this, &MainWindow::cmdResults_Click);
+void MainWindow::CreateResultWindows() {
+  resultsWindow_ = new ResultsWindow();
+  orphansWindow_ = new OrphansWindow(this);
 }
 
-void MainWindow::UpdateResultsButton(bool controls_enabled) {
-  cmdResults->setEnabled(controls_enabled && !strBrokenLinks.empty());
+void MainWindow::SetResults(const CheckResult& result) {
+  resultsWindow_->SetResults(result);
 }
 
-Findings MainWindow::CurrentFindings() const {
-  return BuildFindings(strBrokenLinks, results_top_folder_, results_stopped_);
-}
-
-void MainWindow::UpdateResultsAfterCheck() {
-  results_top_folder_ = U(txbTopFolder->text());
-  results_stopped_ = blnStop;
-  UpdateResultsButton(cmdCheckLinks->isEnabled());
-  if (!frmResults->isVisible()) return;
-  if (strBrokenLinks.empty()) {
-    frmResults->hide();
-  } else {
-    frmResults->SetFindings(CurrentFindings());
-  }
-}
-
-void MainWindow::cmdResults_Click() {
-  if (strBrokenLinks.empty()) return;
-  frmResults->SetFindings(CurrentFindings());
-  if (!frmResults->isVisible()) {
-    const QRect main = frameGeometry();
-    frmResults->move(main.left() + Px(350), main.top() + Px(700));
-    frmResults->setWindowIcon(windowIcon());
-  }
-  frmResults->show();
-  frmResults->raise();
-  frmResults->activateWindow();
-  frmResults->txbFilter->setFocus();
+void MainWindow::SetOrphans(const OrphanResult& result, const std::string& top_folder) {
+  orphansWindow_->SetResult(result, Q(top_folder));
 }
 
 }  // namespace qvn::gui

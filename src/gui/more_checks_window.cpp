@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/platform/path.h"
-#include "core/text/text.h"
+#include "core/app/more_checks_rules.h"
+#include "core/platform/platform.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
@@ -39,20 +39,7 @@ QLineEdit* TextBox(QWidget* parent, const char* name) {
   return box;
 }
 
-// True when the comma list names at least one file.
-bool NamesAFile(const QString& list) {
-  for (const QString& item : list.split(','))
-    if (!item.trimmed().isEmpty()) return true;
-  return false;
-}
-
 }  // namespace
-
-QString SiteRootProblem(const std::string& folder) {
-  const std::string trimmed(TrimSpaces(folder));
-  if (trimmed.empty() || IsExistingFolder(trimmed)) return {};
-  return "The site root folder '" + Q(trimmed) + "' does not exist or is not a folder.";
-}
 
 MoreChecksWindow::MoreChecksWindow(const MoreChecks& more, QWidget* parent) : QDialog(parent) {
   setObjectName("frmMoreChecks");
@@ -70,118 +57,105 @@ MoreChecksWindow::MoreChecksWindow(const MoreChecks& more, QWidget* parent) : QD
 }
 
 void MoreChecksWindow::CreateControls() {
-  chkAllLinks = Box(this, "chkAllLinks",
+  allLinksBox_ = Box(this, "chkAllLinks",
                     "Check every link in each page (HTML tags, any quoting, srcset, CSS url())");
-  chkSiteRoot = Box(this, "chkSiteRoot", "Follow links from the site root (/...)");
-  txtSiteRoot = TextBox(this, "txtSiteRoot");
-  txtSiteRoot->setPlaceholderText(QStringLiteral("the top folder"));
-  txtSiteRoot->setToolTip(QStringLiteral("The folder that \"/\" stands for; empty for the top folder."));
-  cmdSiteRoot = Button(this, "cmdSiteRoot", "Browse...");
-  chkIndexPages = Box(this, "chkIndexPages", "Accept links to folders that hold an index page");
-  txtIndexFiles = TextBox(this, "txtIndexFiles");
-  txtIndexFiles->setToolTip(QStringLiteral("The names of index pages, separated by commas."));
-  chkCheckFragments = Box(this, "chkCheckFragments", "Check that #anchors exist in the target page");
-  chkLetterCase =
+  siteRootBox_ = Box(this, "chkSiteRoot", "Follow links from the site root (/...)");
+  siteRootFolderBox_ = TextBox(this, "txtSiteRoot");
+  siteRootFolderBox_->setPlaceholderText(QStringLiteral("the top folder"));
+  siteRootFolderBox_->setToolTip(QStringLiteral("The folder that \"/\" stands for; empty for the top folder."));
+  browseButton_ = Button(this, "cmdSiteRoot", "Browse...");
+  indexPagesBox_ = Box(this, "chkIndexPages", "Accept links to folders that hold an index page");
+  indexFilesBox_ = TextBox(this, "txtIndexFiles");
+  indexFilesBox_->setToolTip(QStringLiteral("The names of index pages, separated by commas."));
+  fragmentsBox_ = Box(this, "chkCheckFragments", "Check that #anchors exist in the target page");
+  letterCaseBox_ =
       Box(this, "chkLetterCase", "Report letter-case mismatches and suggest near names");
-  cmdOK = Button(this, "cmdOK", "OK");
-  cmdOK->setDefault(true);
-  cmdCancel = Button(this, "cmdCancel", "Cancel");
-  for (QCheckBox* box : {chkSiteRoot, chkIndexPages})
-    connect(box, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
-  connect(cmdSiteRoot, &QPushButton::clicked, this, [this] { cmdSiteRoot_Click(); });
-  connect(cmdOK, &QPushButton::clicked, this, &MoreChecksWindow::accept);
-  connect(cmdCancel, &QPushButton::clicked, this, &MoreChecksWindow::reject);
+  okButton_ = Button(this, "cmdOK", "OK");
+  okButton_->setDefault(true);
+  cancelButton_ = Button(this, "cmdCancel", "Cancel");
+  for (QCheckBox* box : {siteRootBox_, indexPagesBox_})
+    connect(box, &QCheckBox::toggled, this, &MoreChecksWindow::updateEnabled);
+  connect(browseButton_, &QPushButton::clicked, this, &MoreChecksWindow::browseClicked);
+  connect(okButton_, &QPushButton::clicked, this, &MoreChecksWindow::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &MoreChecksWindow::reject);
 }
 
 void MoreChecksWindow::LayOut() {
   auto* site_root = new QHBoxLayout;
   site_root->setContentsMargins(Px(kIndent), 0, 0, 0);
-  site_root->addWidget(txtSiteRoot, 1);
-  site_root->addWidget(cmdSiteRoot);
+  site_root->addWidget(siteRootFolderBox_, 1);
+  site_root->addWidget(browseButton_);
   auto* index_files = new QHBoxLayout;
   index_files->setContentsMargins(Px(kIndent), 0, 0, 0);
-  index_files->addWidget(txtIndexFiles);
+  index_files->addWidget(indexFilesBox_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCancel);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(chkAllLinks);
-  layout->addWidget(chkSiteRoot);
+  layout->addWidget(allLinksBox_);
+  layout->addWidget(siteRootBox_);
   layout->addLayout(site_root);
-  layout->addWidget(chkIndexPages);
+  layout->addWidget(indexPagesBox_);
   layout->addLayout(index_files);
-  layout->addWidget(chkCheckFragments);
-  layout->addWidget(chkLetterCase);
+  layout->addWidget(fragmentsBox_);
+  layout->addWidget(letterCaseBox_);
   layout->addSpacing(Px(120));
   layout->addLayout(buttons);
   setMinimumWidth(Px(kDesignWidth));
   // Tab order follows the window from top to bottom.
-  QWidget* order[] = {chkAllLinks, chkSiteRoot, txtSiteRoot, cmdSiteRoot, chkIndexPages,
-                      txtIndexFiles, chkCheckFragments, chkLetterCase, cmdOK, cmdCancel};
+  QWidget* order[] = {allLinksBox_, siteRootBox_, siteRootFolderBox_, browseButton_, indexPagesBox_,
+                      indexFilesBox_, fragmentsBox_, letterCaseBox_, okButton_, cancelButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MoreChecksWindow::Show(const MoreChecks& more) {
-  chkAllLinks->setChecked(more.all_links);
-  chkSiteRoot->setChecked(more.site_root);
-  txtSiteRoot->setText(Q(more.site_root_folder));
-  chkIndexPages->setChecked(more.index_pages);
-  txtIndexFiles->setText(Q(more.index_files));
-  chkCheckFragments->setChecked(more.check_fragments);
-  chkLetterCase->setChecked(more.letter_case);
-  UpdateEnabled();
+  allLinksBox_->setChecked(more.all_links);
+  siteRootBox_->setChecked(more.site_root);
+  siteRootFolderBox_->setText(Q(more.site_root_folder));
+  indexPagesBox_->setChecked(more.index_pages);
+  indexFilesBox_->setText(Q(more.index_files));
+  fragmentsBox_->setChecked(more.check_fragments);
+  letterCaseBox_->setChecked(more.letter_case);
+  updateEnabled();
 }
 
-void MoreChecksWindow::UpdateEnabled() {
-  txtSiteRoot->setEnabled(chkSiteRoot->isChecked());
-  cmdSiteRoot->setEnabled(chkSiteRoot->isChecked());
-  txtIndexFiles->setEnabled(chkIndexPages->isChecked());
+void MoreChecksWindow::updateEnabled() {
+  siteRootFolderBox_->setEnabled(siteRootBox_->isChecked());
+  browseButton_->setEnabled(siteRootBox_->isChecked());
+  indexFilesBox_->setEnabled(indexPagesBox_->isChecked());
 }
 
-MoreChecks MoreChecksWindow::Choice() const {
+MoreChecks MoreChecksWindow::Shown() const {
   MoreChecks more;
-  more.all_links = chkAllLinks->isChecked();
-  more.site_root = chkSiteRoot->isChecked();
-  more.site_root_folder = std::string(TrimSpaces(U(txtSiteRoot->text())));
-  EnsureTrailingBackslash(more.site_root_folder);
-  more.index_pages = chkIndexPages->isChecked();
-  more.index_files = U(txtIndexFiles->text());
-  more.check_fragments = chkCheckFragments->isChecked();
-  more.letter_case = chkLetterCase->isChecked();
+  more.all_links = allLinksBox_->isChecked();
+  more.site_root = siteRootBox_->isChecked();
+  more.site_root_folder = U(siteRootFolderBox_->text());
+  more.index_pages = indexPagesBox_->isChecked();
+  more.index_files = U(indexFilesBox_->text());
+  more.check_fragments = fragmentsBox_->isChecked();
+  more.letter_case = letterCaseBox_->isChecked();
   return more;
 }
 
-void MoreChecksWindow::cmdSiteRoot_Click() {
-  QString folder = browseForFolder(txtSiteRoot->text().trimmed());
+MoreChecks MoreChecksWindow::Choice() const { return app::TidyMoreChecks(Shown()); }
+
+void MoreChecksWindow::browseClicked() {
+  QString folder = browseForFolder(siteRootFolderBox_->text().trimmed());
   if (folder.isEmpty()) return;
   folder = QDir::toNativeSeparators(folder);
   if (!folder.endsWith(QChar(kSeparator))) folder += QChar(kSeparator);
-  txtSiteRoot->setText(folder);
-}
-
-// A box that is not ticked is not used, so what it holds is not judged.
-bool MoreChecksWindow::Validate() {
-  const QString problem = SiteRootProblem(U(txtSiteRoot->text()));
-  if (chkSiteRoot->isChecked() && !problem.isEmpty()) {
-    ShowMessage(this, problem, QMessageBox::Warning, windowTitle());
-    txtSiteRoot->setFocus();
-    return false;
-  }
-  if (chkIndexPages->isChecked() && !NamesAFile(txtIndexFiles->text())) {
-    ShowMessage(this,
-                QStringLiteral("Name at least one index page (such as index.html) for links "
-                               "to folders."),
-                QMessageBox::Warning, windowTitle());
-    txtIndexFiles->setFocus();
-    return false;
-  }
-  return true;
+  siteRootFolderBox_->setText(folder);
 }
 
 void MoreChecksWindow::accept() {
-  if (!Validate()) return;
-  txtSiteRoot->setText(Q(Choice().site_root_folder));
+  if (const auto problem = app::ValidateMoreChecks(Shown())) {
+    ShowMessage(this, Q(problem->text), QMessageBox::Warning, windowTitle());
+    const bool root = problem->field == app::MoreChecksProblem::Field::kSiteRoot;
+    (root ? siteRootFolderBox_ : indexFilesBox_)->setFocus();
+    return;
+  }
+  siteRootFolderBox_->setText(Q(Choice().site_root_folder));
   QDialog::accept();
 }
 

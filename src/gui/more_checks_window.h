@@ -1,7 +1,7 @@
 #pragma once
 // frmMoreChecks: the checks beyond the line scan, each off by default. The
 // main window owns the choice; this modal window edits a copy of it, and
-// OK hands the copy back once it passes validation.
+// OK hands the copy back once it passes validation (app/more_checks_rules.h).
 
 #include <QDialog>
 #include <functional>
@@ -14,10 +14,6 @@ class QPushButton;
 
 namespace qvn::gui {
 
-/// The message for a site root folder that cannot be used: one that is not
-/// empty and names no existing folder; "" when folder can be used.
-QString SiteRootProblem(const std::string& folder);
-
 class MoreChecksWindow : public QDialog {
   Q_OBJECT
 
@@ -25,13 +21,8 @@ class MoreChecksWindow : public QDialog {
   /// A modal window showing more.
   explicit MoreChecksWindow(const MoreChecks& more, QWidget* parent = nullptr);
 
-  /// The checks as the window shows them: the site root folder without
-  /// surrounding spaces and, when not empty, ending in the separator.
+  /// The checks as the window shows them, tidied as OK keeps them.
   MoreChecks Choice() const;
-
-  QCheckBox *chkAllLinks, *chkSiteRoot, *chkIndexPages, *chkCheckFragments, *chkLetterCase;
-  QLineEdit *txtSiteRoot, *txtIndexFiles;
-  QPushButton *cmdSiteRoot, *cmdOK, *cmdCancel;
 
   /// Seam for tests: the folder browser, given the folder to start in;
   /// returns "" when cancelled.
@@ -42,13 +33,19 @@ class MoreChecksWindow : public QDialog {
   /// what is wrong and stays open.
   void accept() override;
 
+ private slots:
+  void updateEnabled();
+  void browseClicked();
+
  private:
   void CreateControls();
   void LayOut();
   void Show(const MoreChecks& more);
-  void UpdateEnabled();
-  void cmdSiteRoot_Click();
-  bool Validate();
+  MoreChecks Shown() const;
+
+  QCheckBox *allLinksBox_, *siteRootBox_, *indexPagesBox_, *fragmentsBox_, *letterCaseBox_;
+  QLineEdit *siteRootFolderBox_, *indexFilesBox_;
+  QPushButton *browseButton_, *okButton_, *cancelButton_;
 };
 
 }  // namespace qvn::gui

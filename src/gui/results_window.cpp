@@ -24,7 +24,7 @@ namespace {
 constexpr int kDesignWidth = 11670;
 constexpr int kDesignHeight = 6585;
 constexpr int kColumnWidths[] = {3200, 800, 2700, 2700, 1800};
-constexpr int kFindingRole = Qt::UserRole + 1;
+constexpr int kLinkRole = Qt::UserRole + 1;
 
 QString Counted(long long n, const char* one, const char* many) {
   return Q(FormatGrouped(n)) + " " + (n == 1 ? one : many);
@@ -32,7 +32,7 @@ QString Counted(long long n, const char* one, const char* many) {
 
 // Sorts numbers as numbers and texts without regard to letter case; rows
 // that compare equal keep the walk order, whichever way the column is sorted.
-class FindingsProxy : public QSortFilterProxyModel {
+class LinksProxy : public QSortFilterProxyModel {
  public:
   using QSortFilterProxyModel::QSortFilterProxyModel;
 
@@ -53,12 +53,13 @@ class FindingsProxy : public QSortFilterProxyModel {
 
  private:
   int WalkIndex(const QModelIndex& index) const {
-    return sourceModel()->index(index.row(), 0).data(kFindingRole).toInt();
+    return sourceModel()->index(index.row(), 0).data(kLinkRole).toInt();
   }
 };
 
-QStandardItem* TextItem(const std::string& text) {
-  auto* item = new QStandardItem(Q(text));
+QStandardItem* TextItem(std::string_view text) {
+  auto* item =
+      new QStandardItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   item->setEditable(false);
   return item;
 }
@@ -116,7 +117,7 @@ void ResultsWindow::CreateTable() {
   model_->setHorizontalHeaderLabels({QStringLiteral("Page"), QStringLiteral("Line"),
                                      QStringLiteral("Link as written"),
                                      QStringLiteral("Missing target"), QStringLiteral("Note")});
-  proxy_ = new FindingsProxy(this);
+  proxy_ = new LinksProxy(this);
   proxy_->setSourceModel(model_);
   proxy_->setFilterKeyColumn(-1);  // every column
   proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -139,8 +140,8 @@ void ResultsWindow::CreateTable() {
   tblResults->setSortingEnabled(true);
 }
 
-void ResultsWindow::SetFindings(Findings findings) {
-  findings_ = std::move(findings);
+void ResultsWindow::SetResults(CheckResult result) {
+  result_ = std::move(result);
   tblResults->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   proxy_->sort(-1);
   FillModel();
@@ -149,30 +150,32 @@ void ResultsWindow::SetFindings(Findings findings) {
 }
 
 void ResultsWindow::FillModel() {
+  const BrokenLinkTable& table = result_.broken_links;
   model_->removeRows(0, model_->rowCount());
-  model_->setRowCount(static_cast<int>(findings_.items.size()));
-  for (std::size_t i = 0; i < findings_.items.size(); ++i) {
-    const Finding& finding = findings_.items[i];
+  model_->setRowCount(static_cast<int>(table.size()));
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const LinkRow link = table.Row(i, result_.top_folder);
     const int row = static_cast<int>(i);
-    QStandardItem* page = TextItem(finding.page);
-    page->setData(row, kFindingRole);
+    QStandardItem* page = TextItem(link.page);
+    page->setData(row, kLinkRole);
     model_->setItem(row, kPageColumn, page);
     auto* line = new QStandardItem;
-    line->setData(finding.line, Qt::DisplayRole);  // a number, so it sorts as one
+    line->setData(link.link.line, Qt::DisplayRole);  // a number, so it sorts as one
     line->setEditable(false);
     model_->setItem(row, kLineColumn, line);
-    model_->setItem(row, kLinkColumn, TextItem(finding.link));
-    model_->setItem(row, kTargetColumn, TextItem(finding.target));
-    model_->setItem(row, kNoteColumn, TextItem(finding.note));
+    model_->setItem(row, kLinkColumn, TextItem(link.link.link));
+    model_->setItem(row, kTargetColumn, TextItem(link.target));
+    model_->setItem(row, kNoteColumn, TextItem(LinkNote(link.link)));
   }
 }
 
 void ResultsWindow::UpdateCounts() {
-  const auto total = static_cast<long long>(findings_.items.size());
+  const BrokenLinkTable& table = result_.broken_links;
+  const auto total = static_cast<long long>(table.size());
   QString text = Counted(total, "broken link", "broken links") + " in " +
-                 Counted(findings_.PagesWithFindings(), "page", "pages");
-  const auto counts = findings_.CountByKind();
-  static constexpr const char* kLabels[kFindingKinds][2] = {
+                 Counted(table.PageCount(), "page", "pages");
+  const auto counts = table.CountByKind();
+  static constexpr const char* kLabels[kLinkKinds][2] = {
       {"missing file", "missing files"},
       {"link to a folder", "links to folders"},
       {"link to something not a regular file", "links to things not regular files"},
@@ -180,16 +183,16 @@ void ResultsWindow::UpdateCounts() {
       {"missing anchor", "missing anchors"},
       {"folder without an index page", "folders without an index page"}};
   QStringList parts;
-  for (std::size_t kind = 0; kind < kFindingKinds; ++kind)
+  for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
     if (counts[kind] > 0) parts << Counted(counts[kind], kLabels[kind][0], kLabels[kind][1]);
   if (!parts.isEmpty()) text += ": " + parts.join(", ");
-  if (findings_.stopped) text += QStringLiteral(" (the check was stopped: incomplete)");
+  if (result_.stopped) text += QStringLiteral(" (the check was stopped: incomplete)");
   lblCounts->setText(text);
 }
 
 void ResultsWindow::UpdateShown() {
   lblShown->setText(Q(FormatGrouped(ShownRows())) + " of " +
-                    Q(FormatGrouped(static_cast<long long>(findings_.items.size()))) +
+                    Q(FormatGrouped(static_cast<long long>(result_.broken_links.size()))) +
                     " shown");
 }
 
@@ -200,10 +203,9 @@ QString ResultsWindow::CellText(int row, int column) const {
 }
 
 QString ResultsWindow::PagePath(int row) const {
-  const int finding = proxy_->index(row, kPageColumn).data(kFindingRole).toInt();
-  const std::string path =
-      findings_.top_folder + findings_.items[static_cast<std::size_t>(finding)].page;
-  return QFileInfo(Q(path)).absoluteFilePath();
+  const int link = proxy_->index(row, kPageColumn).data(kLinkRole).toInt();
+  return QFileInfo(Q(result_.broken_links.Source(static_cast<std::size_t>(link))))
+      .absoluteFilePath();
 }
 
 void ResultsWindow::OpenRow(const QModelIndex& index) {

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/results/findings.h"
+#include "core/results/run_results.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,10 +30,11 @@ class ResultsWindow : public QWidget {
   /// A hidden top-level window named "frmResults".
   explicit ResultsWindow(QWidget* parent = nullptr);
 
-  /// Shows findings instead of the current ones: rows in walk order (no
-  /// column sorted), the filter text kept and applied.
-  void SetFindings(Findings findings);
-  const Findings& findings() const { return findings_; }
+  /// Shows the broken links of result instead of the current ones: rows in
+  /// walk order (no column sorted), paths relative to its top folder, the
+  /// filter text kept and applied.
+  void SetResults(CheckResult result);
+  const CheckResult& results() const { return result_; }
 
   /// Rows shown after filtering, and the text of a shown cell (rows in the
   /// order shown).
@@ -60,7 +61,7 @@ class ResultsWindow : public QWidget {
   void UpdateShown();
   void OpenRow(const QModelIndex& index);
 
-  Findings findings_;
+  CheckResult result_;
   QStandardItemModel* model_;
   QSortFilterProxyModel* proxy_;
 };

@@ -1,15 +1,12 @@
 #include "gui/view_window.h"
 
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <string>
 
-#include "core/platform/text_file.h"
-#include "core/settings/catalogue.h"
+#include "core/app/viewer_text.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
@@ -25,25 +22,10 @@ constexpr int kButtonHeight = 330;
 constexpr int kCopyWidth = 3270;
 constexpr int kCopySelectedWidth = 4425;
 
-// The box holds fewer characters than this; a longer file is shown cut, its
-// head between two notes, so the user knows to open it elsewhere.
-constexpr qsizetype kMaxWholeText = 65530;
-const QString kHeadNote = QStringLiteral(
-    "NOTE: This file is too large to display entirely in this textbox.\r\n"
-    "To view the entire contents of the file load it into NotePad,\r\n"
-    "WordPad or some other text editor.\r\n\r\n");
-const QString kTailNote = QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
-
-QString TextToShow(const QString& file_text) {
-  if (file_text.size() < kMaxWholeText) return file_text;
-  const qsizetype head = kMaxWholeText - kHeadNote.size() - kTailNote.size();
-  return kHeadNote + file_text.left(head) + QStringLiteral("\r\n\r\n") + kTailNote;
-}
-
 }  // namespace
 
-ViewWindow::ViewWindow(const QString& object_name, const Catalogue& catalogue, QWidget* parent)
-    : QWidget(parent, Qt::Window), catalogue_(catalogue) {
+ViewWindow::ViewWindow(const QString& object_name, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
   setObjectName(object_name);
   setWindowTitle(QStringLiteral("Viewing"));
   setFont(ArialFont(9.75));
@@ -53,122 +35,70 @@ ViewWindow::ViewWindow(const QString& object_name, const Catalogue& catalogue, Q
 }
 
 void ViewWindow::CreateControls() {
-  txbText1 = new QPlainTextEdit(this);
-  txbText1->setObjectName("txbText1");
-  txbText1->setGeometry(TwipsRect(kBoxMargin, kBoxMargin, 11460, 5760));
-  txbText1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txbText1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long paths too
-  txbText1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txbText1->setReadOnly(true);
-  txbText1->viewport()->installEventFilter(this);
+  textBox_ = new QPlainTextEdit(this);
+  textBox_->setObjectName("txbText1");
+  textBox_->setGeometry(TwipsRect(kBoxMargin, kBoxMargin, 11460, 5760));
+  textBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  textBox_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long paths too
+  textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textBox_->setReadOnly(true);
+  // Read-only, yet the keyboard can still move the caret and select.
+  textBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  QFont font = textBox_->font();
+  font.setPointSizeF(10);
+  textBox_->setFont(font);
+  textBox_->viewport()->installEventFilter(this);
 
-  cmdCopyToClipboard = new QPushButton(QStringLiteral("Copy to clipboard"), this);
-  cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
-  cmdCopyToClipboard->setGeometry(TwipsRect(120, 6000, 2220, kButtonHeight));
-  cmdCopyToClipboard->setFont(TahomaFont(9.75));
-  connect(cmdCopyToClipboard, &QPushButton::clicked, this, &ViewWindow::cmdCopyToClipboard_Click);
+  copyButton_ = new QPushButton(Q(app::CopyButtonCaption(false)), this);
+  copyButton_->setObjectName("cmdCopyToClipboard");
+  copyButton_->setGeometry(TwipsRect(120, 6000, kCopyWidth, kButtonHeight));
+  copyButton_->setFont(TahomaFont(9.75));
+  connect(copyButton_, &QPushButton::clicked, this, &ViewWindow::copyClicked);
 
-  cmdClose = new QPushButton(QStringLiteral("Close"), this);
-  cmdClose->setObjectName("cmdClose");
-  cmdClose->setGeometry(TwipsRect(9825, 6000, 1740, kButtonHeight));
-  cmdClose->setFont(TahomaFont(9.75));
-  connect(cmdClose, &QPushButton::clicked, this, &ViewWindow::cmdClose_Click);
+  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_->setObjectName("cmdClose");
+  closeButton_->setGeometry(TwipsRect(9825, 6000, 1740, kButtonHeight));
+  closeButton_->setFont(TahomaFont(9.75));
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
 
-  setTabOrder(txbText1, cmdClose);
-  setTabOrder(cmdClose, cmdCopyToClipboard);
+  setTabOrder(textBox_, closeButton_);
+  setTabOrder(closeButton_, copyButton_);
 }
 
-void ViewWindow::SetTextFontSize(double points) {
-  QFont font = txbText1->font();
-  font.setPointSizeF(points);
-  txbText1->setFont(font);
-}
-
-void ViewWindow::setVisible(bool visible) {
-  QWidget::setVisible(visible);
-  // Only once the show is complete: reading may end in a message box and
-  // hide the window again.
-  if (visible) Form_Activate();
-}
-
-bool ViewWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
-    QTimer::singleShot(0, this, [this] {
-      if (isVisible()) Form_Activate();  // it may have been hidden meanwhile
-    });
-  }
-  return QWidget::event(event);
+void ViewWindow::ShowFile(const QString& path, const QString& caption, const QString& text,
+                          const QRect& place, bool copy_button) {
+  if (isMinimized()) showNormal();
+  hide();
+  path_ = path;
+  setWindowTitle(caption);
+  move(place.topLeft());
+  resize(place.size());
+  SetBoxText(text);
+  SetCopyCaption(false);
+  copyButton_->setVisible(copy_button);
+  textBox_->moveCursor(QTextCursor::Start);
+  show();
+  raise();
+  activateWindow();
 }
 
 void ViewWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Form_Resize();
-}
-
-void ViewWindow::closeEvent(QCloseEvent* event) {
-  Form_Unload();
-  event->accept();
+  LayOut();
 }
 
 bool ViewWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == textBox_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     // After the box has handled the release: a click inside a selection
     // clears it only then.
-    QTimer::singleShot(0, this, [this] { txbText1_MouseUp(); });
+    QTimer::singleShot(0, this, &ViewWindow::selectionMayHaveChanged);
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void ViewWindow::Form_Activate() {
-  if (blnFileDisplayed || loading_) return;  // loading_: a message box runs the event loop
-  loading_ = true;
-  PrepareForFile();
-  LoadFile();
-  blnFileDisplayed = true;
-  loading_ = false;
-}
-
-void ViewWindow::PrepareForFile() {
-  cmdClose->setText(QStringLiteral("Close"));
-  SetBoxText(QString());
-  SetCopyCaption(false);
-  cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
-  if (!blnCopyToClipboardInvisible) cmdCopyToClipboard->setEnabled(true);
-  txbText1->setReadOnly(true);
-  // Read-only, yet the keyboard can still move the caret and select.
-  txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Form_Resize();
-}
-
-void ViewWindow::LoadFile() {
-  std::string text;
-  SystemError error;
-  if (!ReadTextFile(U(strFilename), text, &error)) {
-    ShowMessage(this,
-                QStringLiteral("Error ") + QString::number(error.code) + QStringLiteral(".  ") +
-                    Q(error.description),
-                QMessageBox::Warning, Q(catalogue_.Get(53)));
-    hide();
-    return;
-  }
-  if (text.empty()) {
-    ShowMessage(this, Q(catalogue_.Get(17)), QMessageBox::Warning, Q(catalogue_.Get(52)));
-    hide();
-    return;
-  }
-  SetBoxText(TextToShow(Q(text)));
-  txbText1->moveCursor(QTextCursor::Start);
-  txbText1->viewport()->update();
-}
-
-void ViewWindow::SetBoxText(const QString& text) {
-  box_text_ = text;
-  QString shown = text;
-  txbText1->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-void ViewWindow::Form_Resize() {
+// The box follows the window's size, the buttons its bottom corners.
+void ViewWindow::LayOut() {
   if (isMinimized()) return;
   // The minimum holds for the outer size; Qt's minimum is for the inner one.
   const QSize frame = frameGeometry().size() - size();
@@ -176,38 +106,42 @@ void ViewWindow::Form_Resize() {
   if (minimumSize() != minimum) setMinimumSize(minimum);  // grows the window when below it
 
   const QSize outer = frameGeometry().size();
-  txbText1->setGeometry(Px(kBoxMargin), Px(kBoxMargin), outer.width() - Px(450),
+  textBox_->setGeometry(Px(kBoxMargin), Px(kBoxMargin), outer.width() - Px(450),
                         outer.height() - Px(1200));
-  const QRect box = txbText1->geometry();
+  const QRect box = textBox_->geometry();
   const int top = box.y() + box.height() + Px(100);
-  cmdCopyToClipboard->move(box.x(), top);
-  cmdClose->move(box.x() + box.width() - cmdClose->width(), top);
+  copyButton_->move(box.x(), top);
+  closeButton_->move(box.x() + box.width() - closeButton_->width(), top);
 }
 
-void ViewWindow::txbText1_MouseUp() {
-  if (cmdCopyToClipboard->isHidden() || !cmdCopyToClipboard->isEnabled()) return;
-  SetCopyCaption(txbText1->textCursor().hasSelection());
+void ViewWindow::SetBoxText(const QString& text) {
+  box_text_ = text;
+  QString shown = text;
+  textBox_->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void ViewWindow::selectionMayHaveChanged() {
+  if (copyButton_->isHidden()) return;
+  SetCopyCaption(textBox_->textCursor().hasSelection());
 }
 
 void ViewWindow::SetCopyCaption(bool selection) {
-  cmdCopyToClipboard->setText(selection ? QStringLiteral("Copy selected text to clipboard")
-                                        : QStringLiteral("Copy to clipboard"));
-  cmdCopyToClipboard->resize(Px(selection ? kCopySelectedWidth : kCopyWidth),
-                             Px(kButtonHeight));
+  copyButton_->setText(Q(app::CopyButtonCaption(selection)));
+  copyButton_->resize(Px(selection ? kCopySelectedWidth : kCopyWidth), Px(kButtonHeight));
 }
 
-void ViewWindow::cmdCopyToClipboard_Click() {
+void ViewWindow::copyClicked() {
   if (!box_text_.isEmpty()) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(txbText1->textCursor().hasSelection() ? SelectedText() : box_text_);
+    clipboard->setText(textBox_->textCursor().hasSelection() ? SelectedText() : box_text_);
     SetCopyCaption(false);
   }
-  cmdClose->setFocus();
+  closeButton_->setFocus();
 }
 
 QString ViewWindow::SelectedText() const {
-  const QTextCursor cursor = txbText1->textCursor();
+  const QTextCursor cursor = textBox_->textCursor();
   const qsizetype start = BoxTextIndex(cursor.selectionStart());
   return box_text_.mid(start, BoxTextIndex(cursor.selectionEnd()) - start);
 }
@@ -222,13 +156,6 @@ qsizetype ViewWindow::BoxTextIndex(int position) const {
     index += crlf ? 2 : 1;
   }
   return index;
-}
-
-void ViewWindow::cmdClose_Click() { hide(); }
-
-void ViewWindow::Form_Unload() {
-  blnFileDisplayed = false;
-  cmdClose_Click();
 }
 
 }  // namespace qvn::gui

@@ -3,23 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "support/run_command.h"
+#include "support/settings_lines.h"
 #include "support/temp_dir.h"
 
 namespace qvn {
 namespace {
 
 using test::CrLf;
+using test::InQuotes;
 using test::Native;
 using test::RunQvn;
 using test::TempDir;
-
-// A settings file's field.
-std::string InQuotes(const std::string& text) {
-  std::string field(1, '"');
-  field += text;
-  field += '"';
-  return field;
-}
 
 TEST(QvnExplain, TellsEachStepAndTheOutcome) {
   TempDir site;

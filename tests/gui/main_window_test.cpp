@@ -1,319 +1,218 @@
-// The main window driven on the offscreen platform: start-up, the two runs,
-// Stop, the exclusion boxes, Clear, Quit, help.
+// The main window's binding on the offscreen platform: its controls by
+// object name and where they stand, a check on the worker thread, Stop and
+// its question, a message answered, and the windows it opens. Its rules
+// are tested on the presenter (tests/core/app).
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <set>
 
+#include "core/app/main_controls.h"
+#include "core/settings/catalogue_texts.h"
+#include "gui/more_checks_window.h"
+#include "gui/results_window.h"
+#include "gui/select_subfolders_window.h"
 #include "gui/view_window.h"
 #include "support/gui_test_support.h"
+#include "support/main_window_start.h"
 #include "support/temp_dir.h"
-#include "gui/main_window.h"
-#include "gui/main_window_fixture.h"
-#include "gui/twips.h"
 
+using qvn::app::Control;
 using qvn::gui::MainWindow;
 using qvn::gui::Q;
 using qvn::test::AnsweredBox;
 using qvn::test::AnswerNextMessageBox;
+using qvn::test::Find;
+using qvn::test::StartedMainWindow;
 using qvn::test::TempDir;
 
-class MainWindowTest : public QObject, qvn::test::MainWindowFixture {
+namespace {
+
+QPushButton* Button(MainWindow& w, Control control) {
+  return Find<QPushButton>(&w, qvn::app::ObjectName(control));
+}
+
+QString Status(MainWindow& w) {
+  return Find<QLabel>(&w, "lblTotalNumFilesOrBrokenLinks")->text();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void init() { SetUpData(); }
-  void cleanup() { window_.reset(); }
+  std::unique_ptr<StartedMainWindow> w_;
 
-  void startUpState() {
-    MainWindow& w = Start();
-    QCOMPARE(w.windowTitle(), QString("Quorvane"));
+ private slots:
+  void init() { w_ = std::make_unique<StartedMainWindow>(); }
+  void cleanup() { w_.reset(); }
+
+  void everyControlHasItsObjectName() {
+    MainWindow& w = **w_;
     QCOMPARE(w.objectName(), QString("frmMain"));
-    QCOMPARE(w.cmdCheckLinks->text(), QString("Check links"));
-    QCOMPARE(w.cmdClear->text(), QString("Clear -->"));
-    QCOMPARE(w.chkIncludePHPfiles->text(),
-             QString("Check links in PHP files as well as HTML files"));
-    QCOMPARE(w.cboSettings->count(), 4);
-    QCOMPARE(w.cboSettings->itemText(2), QString("Save in both ways"));
-    QCOMPARE(w.cboSettings->currentIndex(), 0);
-    QCOMPARE(w.cboClear->itemText(4), QString("All of the above"));
-    QCOMPARE(w.cboClear->currentIndex(), -1);
-    QVERIFY(!w.cmdStop->isVisible());
-    QVERIFY(!w.lblScanningFile->isVisible());
-    QVERIFY(!w.cmdSelectSubfolders->isEnabled());
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString());
-    QCOMPARE(w.findChild<QPushButton*>("cmdHelp"), w.cmdHelp);
-    QCOMPARE(w.width(), qvn::gui::Px(9780));
-    QCOMPARE(w.cmdListFiles->geometry(), qvn::gui::TwipsRect(6360, 1920, 1755, 360));
-    QCOMPARE(w.palette().color(QPalette::Window), QColor(208, 208, 240));
+    for (int i = 0; i < qvn::app::kControlCount; ++i) {
+      const char* name = qvn::app::ObjectName(static_cast<Control>(i));
+      QVERIFY2(Find<QWidget>(&w, name) != nullptr, name);
+    }
+    QCOMPARE(Button(w, Control::kCheckLinksButton)->text(), QString("Check links"));
+    QCOMPARE(Find<QComboBox>(&w, "cboSettings")->itemText(2), QString("Save in both ways"));
+    QCOMPARE(Find<QLabel>(&w, "lblUserManualURL")->text(), QString("quorvane.example/manual/"));
+    QVERIFY(!Button(w, Control::kStopButton)->isVisible());
     qvn::test::SaveScreenshot(&w, "main_window");
   }
 
-  void unreadableCatalogueEndsStartUp() {
-    TempDir files;
-    files.Write("empty.dat", "");
-    struct Case {
-      std::string file;
-      QString text;
-    } cases[] = {
-        {files.path() + "missing.dat",
-         "Cannot open file containing program text.\r\n" + Q(files.path() + "missing.dat")},
-        {files.path() + "empty.dat", "File is empty."},
+  // Every control inside the window, and apart from the others except
+  // where the design lays them over each other.
+  void controlsStayApartAndInside() {
+    MainWindow& w = **w_;
+    const std::set<std::pair<QString, QString>> designed = {
+        // The exclusion labels reach under their boxes.
+        {"lblExcludeFilepathsContaining", "txbExcludedFilepaths"},
+        {"Label1", "txbExcludedLinks"},
+        // The page being read starts under the end of "Scanning file".
+        {"lblFileBeingScanned", "lblScanningFile"},
+        // The option rows overlap by their borders.
+        {"chkShowRepeatedLinks", "chkTopFolderOnly"},
+        {"chkIncludePHPfiles", "chkShowRepeatedLinks"},
     };
-    for (const auto& c : cases) {
-      MainWindow w;
-      w.catalogueFile = Q(c.file);
-      AnsweredBox box;
-      AnswerNextMessageBox(QMessageBox::Ok, &box);
-      QVERIFY(!w.Form_Load());
-      QCOMPARE(box.text, c.text);
-      QCOMPARE(box.icon, QMessageBox::Critical);
-      QCOMPARE(box.title, QString());
-      QVERIFY(!w.isVisible());
+    const auto children = w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* one : children) {
+      if (one->isWindow()) continue;
+      QVERIFY2(w.rect().contains(one->geometry()), qPrintable(one->objectName()));
+      for (QWidget* other : children) {
+        if (other->isWindow() || one->objectName() >= other->objectName()) continue;
+        if (!one->geometry().intersects(other->geometry())) continue;
+        const auto pair = std::minmax(one->objectName(), other->objectName());
+        QVERIFY2(designed.contains({pair.first, pair.second}),
+                 qPrintable(pair.first + " over " + pair.second));
+      }
     }
   }
 
-  void checkRunShowsBothReports() {
+  void aCheckRunsOnTheWorkerAndShowsBothReports() {
     TempDir site;
     site.Write("index.htm", "<a href=\"gone.htm\">\r\n<img src=\"pic.gif\">\r\n");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q("  " + site.path() + "  "));
-    w.cmdCheckLinks->click();
-    QCOMPARE(w.txbTopFolder->text(), Q(site.path()));
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString("There are 2 broken local links."));
-    QCOMPARE(w.lblFileBeingScanned->text(), QString());
-    QVERIFY(w.frmView->isVisible());
-    QVERIFY(w.frmView2->isVisible());
-    QCOMPARE(w.frmView->windowTitle(), QString("Broken links sorted by link-from"));
-    QCOMPARE(w.frmView2->windowTitle(), QString("Broken links sorted by link-to"));
-    QCOMPARE(w.frmView->BoxText(), Read(DataFile("links_to.txt")));
-    QVERIFY(w.frmView2->BoxText().contains(QString::fromUtf8("gone.htm <\xE2\x80\x94")));
-    QCOMPARE(w.strOutputFile, DataFile("links_from.txt"));
-    QVERIFY(w.cmdCheckLinks->isEnabled());
-    QVERIFY(!w.cmdStop->isVisible());
-    qvn::test::SaveScreenshot(w.frmView, "view_by_source");
-    qvn::test::SaveScreenshot(w.frmView2, "view_by_target");
+    MainWindow& w = **w_;
+    w.presenter().SetTopFolder(site.path());
+    Button(w, Control::kCheckLinksButton)->click();
+    QVERIFY(w.presenter().running());  // the window is free meanwhile
+    QVERIFY(Button(w, Control::kStopButton)->isVisible());
+    QVERIFY(!Button(w, Control::kCheckLinksButton)->isEnabled());
+    QVERIFY(w_->WaitForRun());
+    QCOMPARE(Status(w), QString("There are 2 broken local links."));
+    auto* by_source = Find<qvn::gui::ViewWindow>(nullptr, "frmView");
+    auto* by_target = Find<qvn::gui::ViewWindow>(nullptr, "frmView2");
+    QVERIFY(by_source->isVisible() && by_target->isVisible());
+    QCOMPARE(by_source->windowTitle(), QString("Broken links sorted by link-from"));
+    QCOMPARE(by_target->windowTitle(), QString("Broken links sorted by link-to"));
+    QCOMPARE(by_source->path(), w_->DataFile("links_to.txt"));
+    QVERIFY(by_target->BoxText().contains(QString::fromUtf8("gone.htm <\xE2\x80\x94")));
+    QVERIFY(!Button(w, Control::kStopButton)->isVisible());
+    qvn::test::SaveScreenshot(by_source, "view_by_source");
+    qvn::test::SaveScreenshot(by_target, "view_by_target");
+    // The results button opens the table of the same links.
+    Button(w, Control::kResultsButton)->click();
+    auto* results = Find<qvn::gui::ResultsWindow>(nullptr, "frmResults");
+    QVERIFY(results->isVisible());
+    QCOMPARE(results->ShownRows(), 2);
+    qvn::test::SaveScreenshot(&w, "main_window_results_button");
+    qvn::test::SaveScreenshot(results, "results_window_after_check");
   }
 
-  void noBrokenLinksAndOneBrokenLink() {
-    TempDir site;
-    site.Write("a.htm", "<a href=\"a.htm\">\r\n");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
-    w.cmdCheckLinks_Click();
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(),
-             QString("Congratulations!  There are no broken local links."));
-    QVERIFY(!w.frmView->isVisible());
-    site.Write("b.htm", "<a href=\"c.htm\">\r\n");
-    w.cmdCheckLinks_Click();
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(),
-             QString("There is only one broken local link."));
-  }
-
-  void stoppedRunKeepsWhatWasFound() {
+  void stopAsksBeforeTheRunEnds() {
     TempDir site;
     std::string page;
-    for (int i = 0; i < 3000; ++i) page += "<a href=\"missing.htm\">\r\n";
-    for (int i = 0; i < 400; ++i) site.Write("p" + std::to_string(1000 + i) + ".htm", page);
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
+    for (int i = 0; i < 2000; ++i) page += "<a href=\"missing.htm\">\r\n";
+    for (int i = 0; i < 300; ++i) site.Write("p" + std::to_string(1000 + i) + ".htm", page);
+    MainWindow& w = **w_;
+    w.presenter().SetTopFolder(site.path());
+    Button(w, Control::kCheckLinksButton)->click();
     AnsweredBox question;
-    // Runs at the run's first look at pending events.
-    QTimer::singleShot(0, &w, [&] {
-      AnswerNextMessageBox(QMessageBox::Yes, &question);
-      w.cmdStop->click();
-    });
-    w.cmdCheckLinks_Click();
-    QVERIFY(question.seen);
+    AnswerNextMessageBox(QMessageBox::Yes, &question);
+    Button(w, Control::kStopButton)->click();
+    QVERIFY(w_->WaitForRun());
     QCOMPARE(question.text, QString("Really stop?"));
     QCOMPARE(question.title, QString("Stop"));
     QCOMPARE(question.default_button, QMessageBox::No);
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString("Checking of links was stopped."));
-    QCOMPARE(w.lblFileBeingScanned->text(), QString());
-    QVERIFY(!w.blnStop);
-    QVERIFY(w.strBrokenLinks.size() < 400u * 3000u);
-    if (!w.strBrokenLinks.empty()) {
-      QVERIFY(Read(DataFile("links_to.txt"))
-                  .startsWith("Link checking was stopped, so this list is incomplete.\r\n\r\n"));
-    }
+    QCOMPARE(Status(w), QString("Checking of links was stopped."));
+    QCOMPARE(Find<QLabel>(&w, "lblFileBeingScanned")->text(), QString());
   }
 
-  void emptyOrMissingTopFolder() {
-    MainWindow& w = Start();
+  void aMessageIsAnswered() {
+    MainWindow& w = **w_;
     AnsweredBox box;
     AnswerNextMessageBox(QMessageBox::Ok, &box);
-    w.cmdCheckLinks_Click();
+    Button(w, Control::kCheckLinksButton)->click();
     QVERIFY(box.seen);
-    QCOMPARE(box.text, w.Text(35));
+    QCOMPARE(box.text, Q(w.presenter().catalogue().Get(qvn::texts::kNoTopFolder)));
     QCOMPARE(box.title, QString("Check links"));
     QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString());
-    w.txbTopFolder->setText("/no/such/folder/");
-    AnswerNextMessageBox(QMessageBox::Ok, &box);
-    w.cmdListFiles_Click();
-    QCOMPARE(box.text, w.Text(36));
-    QCOMPARE(box.title, QString("Check links"));
+    QVERIFY(!w.presenter().running());
   }
 
-  void listFilesShowsTheList() {
-    TempDir site;
-    site.Write("index.htm", "x");
-    site.Write("news/a.htm", "x");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
-    w.cmdListFiles->click();
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString("Number of files: 2"));
-    QVERIFY(w.frmView->isVisible());
-    QCOMPARE(w.frmView->windowTitle(), QString("Files with links to be checked"));
-    QCOMPARE(w.strOutputFile, DataFile("files.txt"));
-    QVERIFY(w.frmView->BoxText().contains("Links in two files will be checked."));
-    QVERIFY(!w.lblScanningFile->isVisible());
-    QVERIFY(!w.blnListingFiles);
-    // A later listing first deletes the file written last.
-    TempDir empty;
-    w.txbTopFolder->setText(Q(empty.path()));
-    w.cmdListFiles_Click();
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString("No files."));
-    QVERIFY(!QFile::exists(DataFile("files.txt")));
-  }
-
-  void stoppedListingAsksBeforeShowing() {
-    TempDir site;
-    for (int i = 0; i < 200; ++i)
-      site.Write("d" + std::to_string(i % 20) + "/p" + std::to_string(i) + ".htm", "x");
-    MainWindow& w = Start();
-    w.eventIntervalMs = 0;
-    w.txbTopFolder->setText(Q(site.path()));
-    AnsweredBox question;
-    // Stop once a few files have been listed, as a user watching the count would.
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-      const QString text = w.lblTotalNumFilesOrBrokenLinks->text();
-      if (!w.blnStop && text.startsWith("Number of files so far: ") &&
-          text.mid(24).toInt() >= 5) {
-        w.blnStop = true;
-        AnswerNextMessageBox(QMessageBox::No, &question);
-      }
-    });
-    watcher.start(0);
-    w.cmdListFiles_Click();
-    watcher.stop();
-    QCOMPARE(w.lblTotalNumFilesOrBrokenLinks->text(), QString("Listing of files was stopped."));
-    QVERIFY(question.seen);
-    QCOMPARE(question.text,
-             QString("The listing was stopped.  Do you wish to display the incomplete list?"));
-    QCOMPARE(question.title, QString("List files"));
-    QCOMPARE(question.icon, QMessageBox::NoIcon);
-    QVERIFY(!w.frmView->isVisible());
-    QVERIFY(Read(DataFile("files.txt")).contains("The listing of files was stopped"));
-  }
-
-  void exclusionBoxesAreTidiedOnLeaving() {
-    MainWindow& w = Start();
-    w.txbExcludedFilepaths->setText("b/x,  A ,c");
+  void boxesListsAndTicksReachThePresenter() {
+    MainWindow& w = **w_;
+    auto* filepaths = Find<QLineEdit>(&w, "txbExcludedFilepaths");
+    filepaths->setFocus();
+    QTest::keyClicks(filepaths, "b/x,  A ,c");
     QFocusEvent out(QEvent::FocusOut);
-    QCoreApplication::sendEvent(w.txbExcludedFilepaths, &out);
-    QCOMPARE(w.txbExcludedFilepaths->text(), QString("A, b/x, c"));
-    w.txbExcludedLinks->setText("a,,b");
-    QCoreApplication::sendEvent(w.txbExcludedLinks, &out);
-    QCOMPARE(w.txbExcludedLinks->text(), QString(", a, b"));
-    w.txbExcludedLinks->setText(",");
-    QCoreApplication::sendEvent(w.txbExcludedLinks, &out);
-    QCOMPARE(w.txbExcludedLinks->text(), QString());
+    QCoreApplication::sendEvent(filepaths, &out);
+    QCOMPARE(filepaths->text(), QString("A, b/x, c"));
+    Find<QCheckBox>(&w, "chkIncludePHPfiles")->click();
+    QVERIFY(w.presenter().choices().include_php);
+    // "Save for next run" chosen in its list: saved, with the notice.
+    QString notice;
+    qvn::test::OnNextModal([&](QWidget* popup) {
+      notice = popup->findChild<QLabel*>("lblMessage")->text();
+      popup->close();
+    });
+    auto* settings = Find<QComboBox>(&w, "cboSettings");
+    emit settings->activated(0);
+    QCOMPARE(notice, Q(w.presenter().catalogue().Get(qvn::texts::kSettingsSaved)));
+    QVERIFY(QFile::exists(w_->DataFile("qvn.usr")));
   }
 
-  void clearAsksAndClears() {
+  void theSubfolderAndMoreChecksWindowsAnswer() {
     TempDir site;
-    site.MakeDir("sub");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
-    w.txbExcludedLinks->setText("x");
-    w.txbExcludedFilepaths->setText("y");
-    w.cboClear->setCurrentIndex(4);
-    AnsweredBox sure, all;
-    AnswerNextMessageBox(QMessageBox::Yes, &sure);
-    QTimer::singleShot(0, [&] { AnswerNextMessageBox(QMessageBox::Cancel, &all); });
-    w.cboClear_Click();
-    QCOMPARE(sure.text, QString("Are you sure?"));
-    QCOMPARE(sure.title, QString("Clear"));
-    QCOMPARE(all.title, QString("Clear all"));
-    QCOMPARE(all.default_button, QMessageBox::Cancel);
-    QCOMPARE(w.txbExcludedLinks->text(), QString("x"));
-    AnswerNextMessageBox(QMessageBox::Yes, nullptr);
-    QTimer::singleShot(0, [&] { AnswerNextMessageBox(QMessageBox::Yes, nullptr); });
-    w.cboClear_Click();
-    QCOMPARE(w.txbTopFolder->text(), QString());
-    QCOMPARE(w.txbExcludedLinks->text(), QString());
-    QCOMPARE(w.txbExcludedFilepaths->text(), QString());
-    QVERIFY(!w.cmdSelectSubfolders->isEnabled());
-  }
-
-  void subfolderStateFollowsTheTopFolder() {
-    TempDir site, flat;
-    site.MakeDir("images");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
-    w.UpdateExcludedSubfoldersState();
-    QVERIFY(w.cmdSelectSubfolders->isEnabled());
-    QCOMPARE(w.lblNumExcludedTopSubfolders->text(), w.Text(25));
-    w.txbTopFolder->setText(Q(flat.path()));
-    w.UpdateExcludedSubfoldersState();
-    QVERIFY(!w.cmdSelectSubfolders->isEnabled());
-    QVERIFY(!w.txbExcludedSubfolders->isEnabled());
-    QCOMPARE(w.lblNumExcludedTopSubfolders->text(), w.Text(29));
-  }
-
-  void controlsAreLockedDuringARun() {
-    MainWindow& w = Start();
-    w.blnListingFiles = false;
-    w.SetControlsEnabled(false);
-    QVERIFY(!w.cmdCheckLinks->isEnabled());
-    QVERIFY(!w.chkTopFolderOnly->isEnabled());
-    QVERIFY(!w.cboClear->isEnabled());
-    QVERIFY(w.cmdQuit->isEnabled());
-    QVERIFY(w.lblScanningFile->isVisible());
-    w.SetControlsEnabled(true);
-    QVERIFY(w.cmdCheckLinks->isEnabled());
-    QVERIFY(!w.lblScanningFile->isVisible());
-  }
-
-  void failedWebLaunchIsReported() {
-    MainWindow& w = Start();
-    w.launchUrl = [](const QString&) { return false; };
-    AnsweredBox box;
-    AnswerNextMessageBox(QMessageBox::Ok, &box);
-    w.lblUserManualURL_Click();
-    QVERIFY(box.text.startsWith("Error launching web browser, error code ="));
-    QCOMPARE(box.title, QString("Cannot launch web browser"));
-  }
-
-  void quitDeletesTheLastOutputFile() {
-    TempDir site;
-    site.Write("a.htm", "<a href=\"gone.htm\">\r\n");
-    MainWindow& w = Start();
-    w.txbTopFolder->setText(Q(site.path()));
-    w.cmdCheckLinks_Click();
-    QVERIFY(QFile::exists(DataFile("links_to.txt")));
-    QVERIFY(QFile::exists(DataFile("links_from.txt")));
-    w.cmdQuit_Click();
-    QVERIFY(QFile::exists(DataFile("links_to.txt")));
-    QVERIFY(!QFile::exists(DataFile("links_from.txt")));
+    site.Write("a/page.htm", "x");
+    site.Write("b/page.htm", "x");
+    MainWindow& w = **w_;
+    w.presenter().SetTopFolder(site.path());
+    qvn::test::OnNextModal([](QWidget* modal) {
+      auto* window = qobject_cast<qvn::gui::SelectSubfoldersWindow*>(modal);
+      QVERIFY(window != nullptr);
+      QVERIFY(QTest::qWaitFor([&] { return !window->presenter().busy(); }));
+      Find<QCheckBox>(window, "chkSubfolder_0")->click();
+      Find<QPushButton>(window, "cmdAccept")->click();
+    });
+    Button(w, Control::kSelectSubfoldersButton)->click();
+    QCOMPARE(Find<QPlainTextEdit>(&w, "txbExcludedSubfolders")->toPlainText(), QString("a"));
+    qvn::test::OnNextModal([](QWidget* modal) {
+      QVERIFY(qobject_cast<qvn::gui::MoreChecksWindow*>(modal) != nullptr);
+      Find<QCheckBox>(modal, "chkLetterCase")->click();
+      Find<QCheckBox>(modal, "chkAllLinks")->click();
+      Find<QPushButton>(modal, "cmdOK")->click();
+    });
+    QPushButton* more = Button(w, Control::kMoreChecksButton);
+    more->click();
+    QCOMPARE(more->text(), QString("More checks (2 on)..."));
+    QVERIFY(more->fontMetrics().horizontalAdvance(more->text()) < more->width());
+    qvn::test::SaveScreenshot(&w, "main_window_more_checks");
   }
 
   void helpIsShownWithoutCopyButton() {
-    MainWindow& w = Start();
-    w.cmdHelp_Click();
-    QVERIFY(w.frmView->isVisible());
-    QCOMPARE(w.frmView->windowTitle(), QString("Help for Quorvane"));
-    QVERIFY(!w.frmView->cmdCopyToClipboard->isVisible());
-    QVERIFY(w.frmView->BoxText().contains("Check links"));
-    qvn::test::SaveScreenshot(w.frmView, "help");
+    MainWindow& w = **w_;
+    Button(w, Control::kHelpButton)->click();
+    auto* help = Find<qvn::gui::ViewWindow>(nullptr, "frmView");
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->windowTitle(), QString("Help for Quorvane"));
+    QVERIFY(Find<QPushButton>(help, "cmdCopyToClipboard")->isHidden());
+    qvn::test::SaveScreenshot(help, "help");
   }
 };
 

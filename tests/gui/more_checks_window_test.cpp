@@ -1,5 +1,6 @@
 // The more checks window on the offscreen platform: what it shows, which
-// boxes its check boxes enable, OK against Cancel, and what OK refuses.
+// boxes its ticks enable, OK against Cancel, and OK refusing what the
+// rules refuse (tests/core/app/more_checks_rules_test.cpp).
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -7,16 +8,17 @@
 #include <QtTest>
 
 #include "core/platform/platform.h"
-#include "support/gui_test_support.h"
-#include "support/temp_dir.h"
 #include "gui/more_checks_window.h"
 #include "gui/twips.h"
+#include "support/gui_test_support.h"
+#include "support/temp_dir.h"
 
 using qvn::MoreChecks;
 using qvn::gui::MoreChecksWindow;
 using qvn::gui::Q;
 using qvn::test::AnsweredBox;
 using qvn::test::AnswerNextMessageBox;
+using qvn::test::Find;
 using qvn::test::TempDir;
 
 namespace {
@@ -30,85 +32,67 @@ MoreChecks AllOn(const std::string& root) {
   return more;
 }
 
+QCheckBox* Tick(const MoreChecksWindow& w, const char* name) { return Find<QCheckBox>(&w, name); }
+QLineEdit* Box(const MoreChecksWindow& w, const char* name) { return Find<QLineEdit>(&w, name); }
+QPushButton* Button(const MoreChecksWindow& w, const char* name) {
+  return Find<QPushButton>(&w, name);
+}
+
 }  // namespace
 
 class MoreChecksWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void showsTheChoiceAndEnablesTextBoxesWithTheirBoxes() {
+  void showsTheChoiceAndEnablesTextBoxesWithTheirTicks() {
     MoreChecksWindow w{MoreChecks()};
     QCOMPARE(w.objectName(), QString("frmMoreChecks"));
     QCOMPARE(w.windowTitle(), QString("More checks"));
     QVERIFY(w.isModal());
-    QVERIFY(w.cmdOK->isDefault());
-    for (QCheckBox* box : w.findChildren<QCheckBox*>()) QVERIFY(!box->isChecked());
+    QVERIFY(Button(w, "cmdOK")->isDefault());
     QCOMPARE(w.findChildren<QCheckBox*>().size(), 5);
-    QCOMPARE(w.txtSiteRoot->placeholderText(), QString("the top folder"));
-    QCOMPARE(w.txtIndexFiles->text(), Q(std::string(qvn::kDefaultIndexFiles)));
-    struct Case {
-      QCheckBox* box;
+    for (QCheckBox* box : w.findChildren<QCheckBox*>()) QVERIFY(!box->isChecked());
+    QCOMPARE(Box(w, "txtSiteRoot")->placeholderText(), QString("the top folder"));
+    QCOMPARE(Box(w, "txtIndexFiles")->text(), Q(std::string(qvn::kDefaultIndexFiles)));
+    const struct {
+      const char* tick;
       std::vector<QWidget*> enabled;
-    } cases[] = {{w.chkSiteRoot, {w.txtSiteRoot, w.cmdSiteRoot}},
-                 {w.chkIndexPages, {w.txtIndexFiles}}};
+    } cases[] = {{"chkSiteRoot", {Box(w, "txtSiteRoot"), Button(w, "cmdSiteRoot")}},
+                 {"chkIndexPages", {Box(w, "txtIndexFiles")}}};
     for (const auto& c : cases) {
       for (QWidget* widget : c.enabled) QVERIFY(!widget->isEnabled());
-      c.box->click();
+      Tick(w, c.tick)->click();
       for (QWidget* widget : c.enabled) QVERIFY(widget->isEnabled());
-      c.box->click();
-      for (QWidget* widget : c.enabled) QVERIFY(!widget->isEnabled());
     }
     MoreChecksWindow on{AllOn("/srv/www/")};
     for (QCheckBox* box : on.findChildren<QCheckBox*>()) QVERIFY(box->isChecked());
-    QVERIFY(on.txtSiteRoot->isEnabled() && on.txtIndexFiles->isEnabled());
-    QCOMPARE(on.txtSiteRoot->text(), QString("/srv/www/"));
-    QCOMPARE(on.txtIndexFiles->text(), QString("home.htm"));
+    QCOMPARE(Box(on, "txtSiteRoot")->text(), QString("/srv/www/"));
+    QCOMPARE(on.Choice().index_files, std::string("home.htm"));
+    Button(on, "cmdCancel")->click();
+    QCOMPARE(on.result(), int(QDialog::Rejected));
   }
 
-  void okRefusesWhatCannotBeUsed() {
+  void okRefusesWhatTheRulesRefuseAndKeepsTheTidiedChoice() {
+    MoreChecksWindow w{MoreChecks()};
+    w.show();
+    Tick(w, "chkSiteRoot")->setChecked(true);
+    Box(w, "txtSiteRoot")->setText("/no/such/root");
+    AnsweredBox box;
+    AnswerNextMessageBox(QMessageBox::Ok, &box);
+    Button(w, "cmdOK")->click();
+    QVERIFY(box.seen);
+    QVERIFY(box.text.contains("'/no/such/root'"));
+    QCOMPARE(box.title, QString("More checks"));
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.focusWidget(), Box(w, "txtSiteRoot"));
     TempDir root;
-    root.Write("file.htm", "x");
     std::string bare = root.path();
     bare.pop_back();  // an existing folder typed without its separator
-    struct Case {
-      const char* name;
-      bool site_root;
-      std::string folder;
-      bool index_pages;
-      QString index_files;
-      QString message;  // "" = accepted
-    } cases[] = {
-        {"missing root", true, "/no/such/root", false, "", "'/no/such/root'"},
-        {"root is a file", true, root.path() + "file.htm", false, "", "file.htm'"},
-        {"missing root, not ticked", false, "/no/such/root", false, "", ""},
-        {"root without separator", true, bare, false, "", ""},
-        {"empty root is the top folder", true, "  ", false, "", ""},
-        {"no index page", false, "", true, " , ,", "index page"},
-        {"empty index list, not ticked", false, "", false, "", ""},
-        {"one index page", false, "", true, "home.htm", ""},
-    };
-    for (const auto& c : cases) {
-      MoreChecksWindow w{MoreChecks()};
-      w.show();
-      w.chkSiteRoot->setChecked(c.site_root);
-      w.txtSiteRoot->setText(Q(c.folder));
-      w.chkIndexPages->setChecked(c.index_pages);
-      w.txtIndexFiles->setText(c.index_files);
-      AnsweredBox box;
-      if (!c.message.isEmpty()) AnswerNextMessageBox(QMessageBox::Ok, &box);
-      w.cmdOK->click();
-      QVERIFY2(box.seen == !c.message.isEmpty(), c.name);
-      QVERIFY2(w.isVisible() == !c.message.isEmpty(), c.name);
-      if (box.seen) {
-        QVERIFY2(box.text.contains(c.message), qPrintable(box.text));
-        QCOMPARE(box.title, QString("More checks"));
-      }
-    }
-    MoreChecksWindow w{MoreChecks()};
-    w.chkSiteRoot->setChecked(true);
-    w.txtSiteRoot->setText(Q(bare));
-    w.cmdOK->click();
-    QCOMPARE(w.txtSiteRoot->text(), Q(root.path()));
+    Box(w, "txtSiteRoot")->setText(Q(" " + bare));
+    Button(w, "cmdOK")->click();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(Box(w, "txtSiteRoot")->text(), Q(root.path()));
     QCOMPARE(w.Choice().site_root_folder, root.path());
   }
 
@@ -120,21 +104,21 @@ class MoreChecksWindowTest : public QObject {
       started = start;
       return answer;
     };
-    w.chkSiteRoot->setChecked(true);
-    w.txtSiteRoot->setText(" /old/ ");
-    w.cmdSiteRoot->click();
+    Tick(w, "chkSiteRoot")->setChecked(true);
+    Box(w, "txtSiteRoot")->setText(" /old/ ");
+    Button(w, "cmdSiteRoot")->click();
     QCOMPARE(started, QString("/old/"));
-    QCOMPARE(w.txtSiteRoot->text(),
+    QCOMPARE(Box(w, "txtSiteRoot")->text(),
              qvn::kSeparator == '/' ? QString("/srv/www/") : QString("\\srv\\www\\"));
     answer.clear();  // cancelled: the box keeps its text
-    w.cmdSiteRoot->click();
-    QVERIFY(w.txtSiteRoot->text().endsWith(QString("www") + QChar(qvn::kSeparator)));
+    Button(w, "cmdSiteRoot")->click();
+    QVERIFY(Box(w, "txtSiteRoot")->text().endsWith(QString("www") + QChar(qvn::kSeparator)));
   }
 
   void screenshot() {
     MoreChecksWindow w{MoreChecks()};
-    w.chkSiteRoot->setChecked(true);
-    w.chkLetterCase->setChecked(true);
+    Tick(w, "chkSiteRoot")->setChecked(true);
+    Tick(w, "chkLetterCase")->setChecked(true);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Every caption fits its box at the window's size.

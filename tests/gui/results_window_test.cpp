@@ -14,39 +14,32 @@
 #include "support/temp_dir.h"
 #include "gui/twips.h"
 
-using qvn::Finding;
-using qvn::FindingKind;
-using qvn::Findings;
+using qvn::BrokenLink;
+using qvn::CheckResult;
+using qvn::LinkKind;
 using qvn::gui::Q;
 using qvn::gui::ResultsWindow;
 using qvn::test::Native;
 
 namespace {
 
-Finding Row(std::string page, long long line, std::string link, FindingKind kind) {
-  Finding finding;
-  finding.page = std::move(page);
-  finding.line = line;
-  finding.column = 10;
-  finding.link = link;
-  finding.target = std::move(link);
-  finding.kind = kind;
-  finding.note = qvn::KindNote(kind);
-  return finding;
+// Adds a link of page (relative to the top folder) whose target is the link as written.
+void Add(CheckResult& result, const std::string& page, long long line, const std::string& link,
+         LinkKind kind) {
+  result.broken_links.Add(result.top_folder + page,
+                          BrokenLink{result.top_folder + link, link, line, 10, kind});
 }
 
 // Walk order; line numbers chosen so that text order ("10" < "9") and
 // number order differ.
-Findings Sample(const std::string& top) {
-  Findings findings;
-  findings.top_folder = top;
-  findings.items = {
-      Row("index.htm", 9, "Gone.htm", FindingKind::kMissingFile),
-      Row("index.htm", 10, "docs/", FindingKind::kFolder),
-      Row(Native("news/a.htm"), 2, "banner.GIF", FindingKind::kMissingFile),
-      Row("about.htm", 100, "con", FindingKind::kNotAFile),
-  };
-  return findings;
+CheckResult Sample(const std::string& top) {
+  CheckResult result;
+  result.top_folder = top;
+  Add(result, "index.htm", 9, "Gone.htm", LinkKind::kMissingFile);
+  Add(result, "index.htm", 10, "docs/", LinkKind::kFolder);
+  Add(result, Native("news/a.htm"), 2, "banner.GIF", LinkKind::kMissingFile);
+  Add(result, "about.htm", 100, "con", LinkKind::kNotAFile);
+  return result;
 }
 
 QStringList Column(const ResultsWindow& window, int column) {
@@ -77,7 +70,7 @@ class ResultsWindowTest : public QObject {
  private slots:
   void rowsAndCountsInWalkOrder() {
     ResultsWindow window;
-    window.SetFindings(Sample("/site/"));
+    window.SetResults(Sample("/site/"));
     QCOMPARE(window.objectName(), QString("frmResults"));
     QCOMPARE(window.ShownRows(), 4);
     QCOMPARE(Column(window, ResultsWindow::kPageColumn),
@@ -95,7 +88,7 @@ class ResultsWindowTest : public QObject {
 
   void headerClicksSortAndLinesSortAsNumbers() {
     ResultsWindow window;
-    window.SetFindings(Sample("/site/"));
+    window.SetResults(Sample("/site/"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     ClickHeader(window, ResultsWindow::kLineColumn);
@@ -109,8 +102,8 @@ class ResultsWindowTest : public QObject {
     ClickHeader(window, ResultsWindow::kPageColumn);
     QCOMPARE(Column(window, ResultsWindow::kLineColumn).mid(0, 3),
              QStringList({"100", "9", "10"}));
-    // New findings come in walk order again.
-    window.SetFindings(Sample("/site/"));
+    // New results come in walk order again.
+    window.SetResults(Sample("/site/"));
     QCOMPARE(Column(window, ResultsWindow::kLineColumn), QStringList({"9", "10", "2", "100"}));
   }
 
@@ -129,7 +122,7 @@ class ResultsWindowTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QStringList, lines);
     ResultsWindow window;
-    window.SetFindings(Sample("/site/"));
+    window.SetResults(Sample("/site/"));
     window.show();
     QTest::keyClicks(window.txbFilter, "x");  // typed over, as a user corrects
     window.txbFilter->clear();
@@ -138,13 +131,13 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(window.lblShown->text(), QString::number(lines.size()) + " of 4 shown");
   }
 
-  void filterStaysForNewFindings() {
+  void filterStaysForNewResults() {
     ResultsWindow window;
-    window.SetFindings(Sample("/site/"));
+    window.SetResults(Sample("/site/"));
     QTest::keyClicks(window.txbFilter, "index");
-    Findings more = Sample("/site/");
-    more.items.push_back(Row("index.htm", 50, "x.htm", FindingKind::kMissingFile));
-    window.SetFindings(more);
+    CheckResult more = Sample("/site/");
+    Add(more, "index.htm", 50, "x.htm", LinkKind::kMissingFile);
+    window.SetResults(more);
     QCOMPARE(Column(window, ResultsWindow::kLineColumn), QStringList({"9", "10", "50"}));
   }
 
@@ -156,7 +149,7 @@ class ResultsWindowTest : public QObject {
       opened << path;
       return true;
     };
-    window.SetFindings(Sample(site.path()));
+    window.SetResults(Sample(site.path()));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     ClickHeader(window, ResultsWindow::kLineColumn);  // row 0 is now line 2, news/a.htm
@@ -169,7 +162,7 @@ class ResultsWindowTest : public QObject {
   void aFailedOpenIsReported() {
     ResultsWindow window;
     window.openFile = [](const QString&) { return false; };
-    window.SetFindings(Sample("/site/"));
+    window.SetResults(Sample("/site/"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     qvn::test::AnsweredBox box;
@@ -182,10 +175,11 @@ class ResultsWindowTest : public QObject {
 
   void stoppedRunsSayTheListIsIncomplete() {
     ResultsWindow window;
-    Findings findings = Sample("/site/");
-    findings.items.resize(1);
-    findings.stopped = true;
-    window.SetFindings(findings);
+    CheckResult result;
+    result.top_folder = "/site/";
+    Add(result, "index.htm", 9, "Gone.htm", LinkKind::kMissingFile);
+    result.stopped = true;
+    window.SetResults(result);
     QCOMPARE(window.lblCounts->text(),
              QString("1 broken link in 1 page: 1 missing file (the check was stopped: incomplete)"));
   }

@@ -69,6 +69,7 @@ class ListVisitor : public PageVisitor {
 
 CheckResult RunCheck(const Selection& selection, Status& status, unsigned workers) {
   CheckResult result;
+  result.top_folder = selection.top_folder;
   StickyStatus sticky(status);
   CheckVisitor visitor(selection, sticky, result, workers);
   WalkFolders(selection, sticky, visitor);

@@ -59,7 +59,8 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
       continue;
     }
     broken.push_back({target_, std::string(written), reader.line_number(),
-                      static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1});
+                      static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1,
+                      KindOfMissingTarget(lookup_.TargetKind(target_))});
   }
   return !reader.empty_file();
 }

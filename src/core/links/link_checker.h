@@ -30,13 +30,14 @@ class LinkChecker {
   LinkChecker& operator=(const LinkChecker&) = delete;
 
   /// Reads page line by line (with the every-link check: as HTML) and
-  /// appends each broken link to broken, in page order. chain runs from the
-  /// top folder to the page's folder. A page that cannot be opened or read
-  /// further is left silently; reading also ends early once *cancel is set.
-  /// Returns false when the page turned out to be empty. When given, folder
-  /// is the page's folder opened, and linked receives the path of every
-  /// existing target (for a folder link, its index page), in page order,
-  /// with "." and ".." resolved (the same file always gives the same path).
+  /// appends each broken link to broken, with its kind, in page order.
+  /// chain runs from the top folder to the page's folder. A page that cannot
+  /// be opened or read further is left silently; reading also ends early
+  /// once *cancel is set. Returns false when the page turned out to be
+  /// empty. When given, folder is the page's folder opened, and linked
+  /// receives the path of every existing target (for a folder link, its
+  /// index page), in page order, with "." and ".." resolved (the same file
+  /// always gives the same path).
   bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                         std::vector<BrokenLink>& broken,
                         const std::atomic<bool>* cancel = nullptr,

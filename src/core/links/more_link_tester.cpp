@@ -113,7 +113,7 @@ void MoreLinkTester::TestTarget() {
       if (auto real = CaseDifference(); real && !real->empty()) {
         // The file system found it, so it counts as linked all the same.
         if (linked_ != nullptr) linked_->push_back(path);
-        Report(LinkProblem::kLetterCase, std::move(*real));
+        Report(LinkKind::kLetterCase, std::move(*real));
         return;
       }
     }
@@ -135,7 +135,7 @@ bool MoreLinkTester::TestFolder() {
       return true;
     }
   }
-  Report(LinkProblem::kNoIndexPage, {});
+  Report(LinkKind::kNoIndexPage, {});
   return true;
 }
 
@@ -148,13 +148,12 @@ void MoreLinkTester::CheckFragment(const std::string& path) {
   if (!options_.check_fragments || !formed_.has_fragment ||
       IsFragmentAlwaysFound(formed_.fragment) || !HasAnchorsToRead(path))
     return;
-  if (!context_.anchors.HasAnchor(path, formed_.fragment))
-    Report(LinkProblem::kNoAnchor, {}, true);
+  if (!context_.anchors.HasAnchor(path, formed_.fragment)) Report(LinkKind::kNoAnchor, {}, true);
 }
 
 void MoreLinkTester::Missing() {
   if (!options_.letter_case) {
-    Report(LinkProblem::kMissing, {});
+    Report(KindOfMissingTarget(lookup_.TargetKind(target_)), {});
     return;
   }
   const std::string path = Resolved(target_);
@@ -162,17 +161,21 @@ void MoreLinkTester::Missing() {
   const std::string key = (from_root_ ? "/" : "") + path;
   auto known = missing_.find(key);
   if (known == missing_.end()) {
-    std::pair<LinkProblem, std::string> found{LinkProblem::kMissing, {}};
+    std::pair<LinkKind, std::string> found;
     if (auto real = CaseDifference(); real && !real->empty()) {
-      found = {LinkProblem::kLetterCase, std::move(*real)};
-    } else if (const std::size_t cut = path.rfind(kSeparator);
-               (cut == std::string::npos || cut + 1 < path.size()) &&
-               lookup_.Kind(path) == PathKind::kNone) {
-      // A relative top folder such as "./" resolves to bare names in the working folder.
-      const std::string folder =
-          cut == std::string::npos ? std::string{'.', kSeparator} : path.substr(0, cut + 1);
-      const std::size_t name = cut == std::string::npos ? 0 : cut + 1;
-      found.second = SuggestSimilarName(lookup_.Listing(folder), std::string_view(path).substr(name));
+      found = {LinkKind::kLetterCase, std::move(*real)};
+    } else {
+      found.first = KindOfMissingTarget(lookup_.TargetKind(target_));
+      const std::size_t cut = path.rfind(kSeparator);
+      if ((cut == std::string::npos || cut + 1 < path.size()) &&
+          lookup_.Kind(path) == PathKind::kNone) {
+        // A relative top folder such as "./" resolves to bare names in the working folder.
+        const std::string folder =
+            cut == std::string::npos ? std::string{'.', kSeparator} : path.substr(0, cut + 1);
+        const std::size_t name = cut == std::string::npos ? 0 : cut + 1;
+        found.second =
+            SuggestSimilarName(lookup_.Listing(folder), std::string_view(path).substr(name));
+      }
     }
     known = missing_.emplace(key, std::move(found)).first;
   }
@@ -211,7 +214,7 @@ bool MoreLinkTester::FolderSpelledExactly(std::string_view path) {
   return exact;
 }
 
-void MoreLinkTester::Report(LinkProblem problem, std::string detail, bool with_fragment) {
+void MoreLinkTester::Report(LinkKind kind, std::string suggestion, bool with_fragment) {
   BrokenLink link;
   link.target = target_;
   if (with_fragment) {
@@ -221,8 +224,8 @@ void MoreLinkTester::Report(LinkProblem problem, std::string detail, bool with_f
   link.link.assign(written_);
   link.line = line_;
   link.column = column_;
-  link.problem = problem;
-  link.detail = std::move(detail);
+  link.kind = kind;
+  link.suggestion = std::move(suggestion);
   broken_->push_back(std::move(link));
 }
 

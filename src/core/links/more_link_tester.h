@@ -51,7 +51,7 @@ class MoreLinkTester {
   // True when the folders of path below the top folder (or the site root)
   // are spelled as the file system spells them.
   bool FolderSpelledExactly(std::string_view path);
-  void Report(LinkProblem problem, std::string detail, bool with_fragment = false);
+  void Report(LinkKind kind, std::string suggestion, bool with_fragment = false);
 
   MoreCheckContext& context_;
   const MoreChecks& options_;
@@ -76,8 +76,8 @@ class MoreLinkTester {
   std::string relative_, target_, resolved_;
   // Folders whose names were found as written (1) or not (0).
   PathTable exact_folders_;
-  // Missing targets already looked at: the problem and its detail.
-  std::unordered_map<std::string, std::pair<LinkProblem, std::string>> missing_;
+  // Missing targets already looked at: the kind and the suggestion.
+  std::unordered_map<std::string, std::pair<LinkKind, std::string>> missing_;
 };
 
 }  // namespace qvn

@@ -76,8 +76,16 @@ bool CreateFolders(const std::string& path, SystemError* error);
 /// Deletes a file; false (error set) when it could not be deleted.
 bool RemoveFile(const std::string& path, SystemError* error = nullptr);
 
-/// Reads a whole file as bytes.
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error);
+/// SystemError::code of a read refused because the file holds more than its
+/// limit (the description gives the limit in bytes; callers say it their way).
+inline constexpr int kErrorOverLimit = -2;
+
+/// Reads a whole file the user named (a settings file, a baseline) as bytes.
+/// Pipes, FIFOs and devices are read too, as streams: waiting for data, up
+/// to their end. More than limit bytes (an endless device, say) is refused,
+/// with error->code kErrorOverLimit, after reading at most limit + 1 bytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error,
+                   std::uint64_t limit);
 
 /// Replaces path's contents with bytes: written to a temporary file in the
 /// same folder, then renamed over path, so a failure leaves the old file
@@ -128,8 +136,10 @@ class FolderHandle {
 #endif
 };
 
-/// An input file read in blocks; never opens FIFOs or devices (the caller
-/// selects regular files only, and it is opened non-blocking as a guard).
+/// An input file read in blocks. Open is for the walk's pages, which are
+/// regular files: it never waits on a FIFO or device that slipped in after
+/// the listing (opened non-blocking on POSIX, refused on Windows).
+/// OpenStream is for files the user names, and reads any kind.
 class InputFile {
  public:
   InputFile() = default;
@@ -141,6 +151,9 @@ class InputFile {
   bool Open(const std::string& path);
   /// Opens the file named name in an open folder.
   bool Open(const FolderHandle& folder, const std::string& name);
+  /// Opens path for reading to its end, whatever it is: a regular file, or a
+  /// pipe, FIFO or device read as a stream (reads wait for data).
+  bool OpenStream(const std::string& path);
   /// Reads up to size bytes; returns the count, 0 at the end, -1 on error.
   long long Read(char* buffer, std::size_t size);
   void Close();

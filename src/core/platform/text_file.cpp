@@ -17,9 +17,10 @@ bool WriteTextFile(const std::string& path, std::string_view text, SystemError* 
   return WriteFileReplacing(path, EncodeTextFile(text), error);
 }
 
-bool ReadTextFile(const std::string& path, std::string& text, SystemError* error) {
+bool ReadTextFile(const std::string& path, std::string& text, SystemError* error,
+                  std::uint64_t limit) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
+  if (!ReadWholeFile(path, bytes, error, limit)) return false;
   if (Utf16ByteOrderMark(bytes) != Utf16Order::kNone) {
     text = Utf16TextToUtf8(bytes);
     return true;

@@ -1,7 +1,7 @@
 #include "core/results/baseline.h"
 
-#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "core/platform/platform.h"
 #include "core/results/json_reader.h"
@@ -16,30 +16,40 @@ const std::string* StringMember(const JsonValue& object, std::string_view key) {
   return value != nullptr && value->Is(JsonValue::Type::kString) ? &value->text : nullptr;
 }
 
-long long IntegerMember(const JsonValue& object, std::string_view key) {
+// A line or column: 0 when absent or no number; nullopt for a number that is
+// no count (a fraction, below 0, beyond what a double holds exactly).
+std::optional<long long> CountMember(const JsonValue& object, std::string_view key) {
   const JsonValue* value = object.Find(key);
-  return value != nullptr && value->IsInteger() ? static_cast<long long>(value->number) : 0;
+  if (value == nullptr || !value->Is(JsonValue::Type::kNumber)) return 0;
+  const std::optional<long long> count = value->Integer();
+  if (!count || *count < 0) return std::nullopt;
+  return count;
 }
 
-// One broken link of a baseline; false when it lacks what identifies it.
-bool ReadFinding(const JsonValue& item, Finding& finding) {
+// One broken link of a baseline, added to links; "" or what is wrong with it.
+std::string ReadLink(const JsonValue& item, BrokenLinkTable& links) {
   const std::string* page = StringMember(item, "page");
-  const std::string* link = StringMember(item, "link");
+  const std::string* written = StringMember(item, "link");
   const std::string* target = StringMember(item, "target");
-  if (page == nullptr || link == nullptr || target == nullptr) return false;
-  finding.page = *page;
-  finding.link = *link;
-  finding.target = *target;
-  finding.line = IntegerMember(item, "line");
-  finding.column = IntegerMember(item, "column");
+  if (page == nullptr || written == nullptr || target == nullptr)
+    return "lacks its page, link or target";
+  BrokenLink link;
+  link.target = *target;
+  link.link = *written;
+  const std::pair<const char*, long long*> counts[] = {{"line", &link.line},
+                                                       {"column", &link.column}};
+  for (const auto& [key, count] : counts) {
+    const std::optional<long long> value = CountMember(item, key);
+    if (!value) return std::string("has a ") + key + " that is not a whole number from 0 to 2^53";
+    *count = *value;
+  }
   const std::string* kind = StringMember(item, "kind");
-  finding.kind = kind != nullptr ? KindFromName(*kind).value_or(FindingKind::kMissingFile)
-                                 : FindingKind::kMissingFile;
-  const std::string* note = StringMember(item, "note");
-  finding.note = note != nullptr ? *note : std::string(KindNote(finding.kind));
-  const std::string* suggestion = StringMember(item, "suggestion");
-  if (suggestion != nullptr) finding.suggestion = *suggestion;
-  return true;
+  link.kind = kind != nullptr ? KindFromName(*kind).value_or(LinkKind::kMissingFile)
+                              : LinkKind::kMissingFile;
+  if (const std::string* suggestion = StringMember(item, "suggestion"))
+    link.suggestion = *suggestion;
+  links.Add(*page, std::move(link));
+  return {};
 }
 
 bool Refuse(std::string* error, std::string why) {
@@ -52,11 +62,11 @@ bool CheckHeader(const JsonValue& document, std::string* error) {
   if (format == nullptr || *format != kResultsFormatName)
     return Refuse(error, std::string("not a results document (\"format\" is not \"") +
                              kResultsFormatName + "\")");
-  const JsonValue* version = document.Find("version");
-  if (version == nullptr || !version->IsInteger())
-    return Refuse(error, "the document has no version number");
-  if (version->number != kResultsFormatVersion)
-    return Refuse(error, "version " + std::to_string(static_cast<long long>(version->number)) +
+  const JsonValue* version_value = document.Find("version");
+  const auto version = version_value != nullptr ? version_value->Integer() : std::nullopt;
+  if (!version) return Refuse(error, "the document has no version number");
+  if (*version != kResultsFormatVersion)
+    return Refuse(error, "version " + std::to_string(*version) +
                              " of the results document is not known to this qvn");
   return true;
 }
@@ -70,64 +80,71 @@ std::string Normalised(std::string_view name) {
 
 }  // namespace
 
-std::string FindingIdentity(const Finding& finding) {
-  std::string identity = Normalised(finding.page);
+std::string LinkIdentity(const LinkRow& row) {
+  std::string identity = Normalised(row.page);
   identity += '\0';
-  identity += ToValidUtf8(finding.link);
+  identity += ToValidUtf8(row.link.link);
   identity += '\0';
-  identity += Normalised(finding.target);
+  identity += Normalised(row.target);
   return identity;
 }
 
-bool ParseBaseline(std::string_view text, std::vector<Finding>& findings, std::string* error) {
+bool ParseBaseline(std::string_view text, BrokenLinkTable& links, std::string* error) {
   std::string problem;
   const auto document = ParseJson(text, &problem);
   if (!document) return Refuse(error, "not valid JSON: " + problem);
   if (!CheckHeader(*document, error)) return false;
-  const JsonValue* links = document->Find("brokenLinks");
-  if (links == nullptr || !links->Is(JsonValue::Type::kArray))
+  const JsonValue* items = document->Find("brokenLinks");
+  if (items == nullptr || !items->Is(JsonValue::Type::kArray))
     return Refuse(error, "the document has no \"brokenLinks\" list");
-  findings.clear();
-  for (std::size_t i = 0; i < links->items.size(); ++i) {
-    Finding finding;
-    if (!ReadFinding(links->items[i], finding))
-      return Refuse(error, "broken link " + std::to_string(i + 1) +
-                               " lacks its page, link or target");
-    findings.push_back(std::move(finding));
+  links.Clear();
+  for (std::size_t i = 0; i < items->items.size(); ++i) {
+    const std::string problem = ReadLink(items->items[i], links);
+    if (!problem.empty())
+      return Refuse(error, "broken link " + std::to_string(i + 1) + " " + problem);
   }
   return true;
 }
 
-bool ReadBaseline(const std::string& path, std::vector<Finding>& findings, std::string* error) {
+bool ReadBaseline(const std::string& path, BrokenLinkTable& links, std::string* error) {
   std::string bytes;
   SystemError system_error;
-  if (!ReadWholeFile(path, bytes, &system_error))
-    return Refuse(error, system_error.description);
-  return ParseBaseline(bytes, findings, error);
+  if (!ReadWholeFile(path, bytes, &system_error, kBaselineFileLimit))
+    return Refuse(error, system_error.code == kErrorOverLimit
+                             ? "the file is larger than " +
+                                   std::to_string(kBaselineFileLimit >> 20) +
+                                   " MB, the most a baseline may hold"
+                             : system_error.description);
+  return ParseBaseline(bytes, links, error);
 }
 
-BaselineComparison CompareWithBaseline(const std::vector<Finding>& current,
-                                       const std::vector<Finding>& baseline) {
-  std::map<std::string, long long> available;  // baseline findings not yet matched
-  for (const auto& finding : baseline) ++available[FindingIdentity(finding)];
+BaselineComparison CompareWithBaseline(const BrokenLinkTable& current, std::string_view top_folder,
+                                       const BrokenLinkTable& baseline) {
+  // The baseline's paths are relative already.
+  std::vector<std::string> known(baseline.size());
+  std::map<std::string, long long> available;  // baseline links not yet matched
+  for (std::size_t i = 0; i < baseline.size(); ++i)
+    ++available[known[i] = LinkIdentity(baseline.Row(i, {}))];
   BaselineComparison comparison;
   comparison.states.reserve(current.size());
-  for (const auto& finding : current) {
-    auto match = available.find(FindingIdentity(finding));
+  for (std::size_t i = 0; i < current.size(); ++i) {
+    auto match = available.find(LinkIdentity(current.Row(i, top_folder)));
     const bool existing = match != available.end() && match->second > 0;
     if (existing) --match->second;
     comparison.states.push_back(existing ? BaselineState::kExisting : BaselineState::kNew);
     ++(existing ? comparison.existing_count : comparison.new_count);
   }
   // The unmatched remainder of each identity is fixed: its last ones in the baseline.
-  for (auto it = baseline.rbegin(); it != baseline.rend(); ++it) {
-    auto& left = available[FindingIdentity(*it)];
+  std::vector<bool> fixed(baseline.size());
+  for (std::size_t i = baseline.size(); i-- > 0;) {
+    auto& left = available[known[i]];
     if (left > 0) {
       --left;
-      comparison.fixed.push_back(*it);
+      fixed[i] = true;
     }
   }
-  std::reverse(comparison.fixed.begin(), comparison.fixed.end());
+  for (std::size_t i = 0; i < baseline.size(); ++i)
+    if (fixed[i]) comparison.fixed.Add(baseline.Source(i), baseline.Link(i));
   return comparison;
 }
 

@@ -3,17 +3,49 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
+#include <unordered_set>
 
 #include "core/text/utf.h"
 
 namespace qvn {
 namespace {
 
-constexpr std::size_t kMaxDepth = 256;
+// An object's member names seen so far, to refuse a repeated one: compared
+// one by one while few, through a hash set of their indices beyond that.
+class MemberNames {
+ public:
+  explicit MemberNames(const std::vector<std::string>& keys)
+      : keys_(keys), indices_(0, Hash{&keys}, Same{&keys}) {}
+
+  /// True when the last of keys repeats an earlier one.
+  bool LastIsRepeated() {
+    const std::size_t last = keys_.size() - 1;
+    if (last < kFew)
+      return std::find(keys_.begin(), keys_.end() - 1, keys_.back()) != keys_.end() - 1;
+    if (indices_.empty())
+      for (std::size_t i = 0; i < last; ++i) indices_.insert(i);
+    return !indices_.insert(last).second;
+  }
+
+ private:
+  static constexpr std::size_t kFew = 8;
+  struct Hash {
+    const std::vector<std::string>* keys;
+    std::size_t operator()(std::size_t i) const { return std::hash<std::string>()((*keys)[i]); }
+  };
+  struct Same {
+    const std::vector<std::string>* keys;
+    bool operator()(std::size_t a, std::size_t b) const { return (*keys)[a] == (*keys)[b]; }
+  };
+
+  const std::vector<std::string>& keys_;
+  std::unordered_set<std::size_t, Hash, Same> indices_;
+};
 
 class Parser {
  public:
-  explicit Parser(std::string_view text) : s_(text) {}
+  Parser(std::string_view text, const JsonLimits& limits) : s_(text), limits_(limits) {}
 
   bool ParseDocument(JsonValue& value) {
     if (s_.starts_with("\xEF\xBB\xBF")) i_ = 3;
@@ -46,7 +78,10 @@ class Parser {
   }
 
   bool ParseValue(JsonValue& value, std::size_t depth) {
-    if (depth > kMaxDepth) return Fail("nested too deeply");
+    if (depth > limits_.max_depth)
+      return Fail("nested more than " + std::to_string(limits_.max_depth) + " levels deep");
+    if (++values_ > limits_.max_values)
+      return Fail("more than " + std::to_string(limits_.max_values) + " values");
     SkipSpace();
     if (i_ >= s_.size()) return Fail("unexpected end");
     switch (s_[i_]) {
@@ -65,15 +100,14 @@ class Parser {
     ++i_;
     SkipSpace();
     if (i_ < s_.size() && s_[i_] == '}') return ++i_, true;
+    MemberNames names(value.keys);
     for (;;) {
       SkipSpace();
-      std::string key;
       if (i_ >= s_.size() || s_[i_] != '"') return Fail("expected a member name");
-      if (!ParseString(key)) return false;
-      if (value.Find(key) != nullptr) return Fail("duplicate member \"" + key + "\"");
+      if (!ParseString(value.keys.emplace_back())) return false;
+      if (names.LastIsRepeated()) return Fail("duplicate member \"" + value.keys.back() + "\"");
       SkipSpace();
       if (i_ >= s_.size() || s_[i_++] != ':') return Fail("expected ':'");
-      value.keys.push_back(std::move(key));
       value.items.emplace_back();
       if (!ParseValue(value.items.back(), depth + 1)) return false;
       if (!EndOfItem('}')) return false;
@@ -184,7 +218,9 @@ class Parser {
   }
 
   std::string_view s_;
+  JsonLimits limits_;
   std::size_t i_ = 0;
+  std::size_t values_ = 0;
   std::string problem_;
 };
 
@@ -194,6 +230,12 @@ bool JsonValue::IsInteger() const {
   return type == Type::kNumber && std::isfinite(number) && std::trunc(number) == number;
 }
 
+std::optional<long long> JsonValue::Integer() const {
+  constexpr double kExact = 9007199254740992.0;  // 2^53
+  if (!IsInteger() || number < -kExact || number > kExact) return std::nullopt;
+  return static_cast<long long>(number);
+}
+
 const JsonValue* JsonValue::Find(std::string_view key) const {
   if (type != Type::kObject) return nullptr;
   for (std::size_t i = 0; i < keys.size(); ++i)
@@ -201,12 +243,13 @@ const JsonValue* JsonValue::Find(std::string_view key) const {
   return nullptr;
 }
 
-std::optional<JsonValue> ParseJson(std::string_view text, std::string* error) {
+std::optional<JsonValue> ParseJson(std::string_view text, std::string* error,
+                                   const JsonLimits& limits) {
   if (!IsValidUtf8(text)) {
     if (error != nullptr) *error = "not UTF-8 text";
     return std::nullopt;
   }
-  Parser parser(text);
+  Parser parser(text, limits);
   JsonValue value;
   if (parser.ParseDocument(value)) return value;
   if (error != nullptr) *error = parser.Error();

@@ -25,7 +25,7 @@ std::string FormatReportBySource(const BrokenLinkTable& table, const ReportConte
       listed.clear();
     }
     std::string_view target = RelativeTo(table.Target(i), top);
-    if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
+    if (HasReportNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
     if (listed.insert(target).second || context.show_repeated) {
       out += "     ";
       AppendLine(out, target);

@@ -39,7 +39,7 @@ std::string FormatReportByTarget(const BrokenLinkTable& table, const ReportConte
   std::deque<std::string> noted;  // targets with their notes; views into it stay valid
   for (std::size_t i = 0; i < table.size(); ++i) {
     std::string_view target = RelativeTo(table.Target(i), top);
-    if (HasNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
+    if (HasReportNote(table.Link(i))) target = noted.emplace_back(WithNote(target, table.Link(i)));
     rows.push_back({target, RelativeTo(table.Source(i), top)});
   }
   std::sort(rows.begin(), rows.end(), RowLess);

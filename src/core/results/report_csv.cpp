@@ -5,15 +5,16 @@
 namespace qvn {
 namespace {
 
-void AppendRow(std::string& out, const Finding& finding, std::string_view state) {
-  AppendCsvField(out, finding.page);
+void AppendRow(std::string& out, const LinkRow& row, std::string_view state) {
+  const BrokenLink& link = row.link;
+  AppendCsvField(out, row.page);
   out += ',';
-  out += std::to_string(finding.line);
+  out += std::to_string(link.line);
   out += ',';
-  out += std::to_string(finding.column);
-  for (std::string_view field : {std::string_view(finding.link), std::string_view(finding.target),
-                                 KindName(finding.kind), std::string_view(finding.note),
-                                 std::string_view(finding.suggestion)}) {
+  out += std::to_string(link.column);
+  const std::string note = LinkNote(link);
+  for (std::string_view field : {std::string_view(link.link), row.target, KindName(link.kind),
+                                 std::string_view(note), std::string_view(link.suggestion)}) {
     out += ',';
     AppendCsvField(out, field);
   }
@@ -40,14 +41,16 @@ void AppendCsvField(std::string& out, std::string_view field) {
   out += '"';
 }
 
-std::string FormatResultsCsv(const Findings& findings, const BaselineComparison* baseline) {
+std::string FormatResultsCsv(const CheckResult& result, const BaselineComparison* baseline) {
+  const BrokenLinkTable& table = result.broken_links;
   std::string out = "page,line,column,link,target,kind,note,suggestion";
   out += baseline != nullptr ? ",baseline\r\n" : "\r\n";
-  for (std::size_t i = 0; i < findings.items.size(); ++i)
-    AppendRow(out, findings.items[i],
+  for (std::size_t i = 0; i < table.size(); ++i)
+    AppendRow(out, table.Row(i, result.top_folder),
               baseline != nullptr ? StateName(baseline->states[i]) : std::string_view());
   if (baseline != nullptr)
-    for (const auto& finding : baseline->fixed) AppendRow(out, finding, "fixed");
+    for (std::size_t i = 0; i < baseline->fixed.size(); ++i)
+      AppendRow(out, baseline->fixed.Row(i, {}), "fixed");
   return out;
 }
 

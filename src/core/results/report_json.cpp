@@ -3,17 +3,18 @@
 namespace qvn {
 namespace {
 
-void WriteCounts(JsonWriter& writer, const Findings& findings) {
+void WriteCounts(JsonWriter& writer, const CheckResult& result) {
+  const BrokenLinkTable& table = result.broken_links;
   writer.Key("counts");
   writer.BeginObject();
-  writer.Field("pagesRead", findings.pages_read);
-  writer.Field("pagesWithBrokenLinks", findings.PagesWithFindings());
-  writer.Field("brokenLinks", static_cast<long long>(findings.items.size()));
+  writer.Field("pagesRead", result.pages_read);
+  writer.Field("pagesWithBrokenLinks", table.PageCount());
+  writer.Field("brokenLinks", static_cast<long long>(table.size()));
   writer.Key("byKind");
   writer.BeginObject();
-  const auto counts = findings.CountByKind();
-  for (std::size_t i = 0; i < kFindingKinds; ++i)
-    writer.Field(KindName(static_cast<FindingKind>(i)), counts[i]);
+  const auto counts = table.CountByKind();
+  for (std::size_t i = 0; i < kLinkKinds; ++i)
+    writer.Field(KindName(static_cast<LinkKind>(i)), counts[i]);
   writer.EndObject();
   writer.EndObject();
 }
@@ -29,45 +30,51 @@ void WriteBaselineCounts(JsonWriter& writer, const BaselineComparison& baseline)
 
 }  // namespace
 
-void WriteFindingJson(JsonWriter& writer, const Finding& finding, const BaselineState* state) {
+void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state) {
+  const BrokenLink& link = row.link;
   writer.BeginObject();
-  writer.Field("page", finding.page);
-  writer.Field("line", finding.line);
-  writer.Field("column", finding.column);
-  writer.Field("link", finding.link);
-  writer.Field("target", finding.target);
-  writer.Field("kind", KindName(finding.kind));
-  writer.Field("note", finding.note);
+  writer.Field("page", row.page);
+  writer.Field("line", link.line);
+  writer.Field("column", link.column);
+  writer.Field("link", link.link);
+  writer.Field("target", row.target);
+  writer.Field("kind", KindName(link.kind));
+  writer.Field("note", LinkNote(link));
   writer.Key("suggestion");
-  if (finding.suggestion.empty()) {
+  if (link.suggestion.empty()) {
     writer.Null();
   } else {
-    writer.String(finding.suggestion);
+    writer.String(link.suggestion);
   }
   if (state != nullptr) writer.Field("baseline", StateName(*state));
   writer.EndObject();
 }
 
-std::string FormatResultsJson(const Findings& findings, const BaselineComparison* baseline) {
+void WriteFixedJson(JsonWriter& writer, std::string_view key, const BaselineComparison& baseline) {
+  writer.Key(key);
+  writer.BeginArray();
+  for (std::size_t i = 0; i < baseline.fixed.size(); ++i)
+    WriteLinkJson(writer, baseline.fixed.Row(i, {}));
+  writer.EndArray();
+}
+
+std::string FormatResultsJson(const CheckResult& result, const BaselineComparison* baseline) {
+  const BrokenLinkTable& table = result.broken_links;
   JsonWriter writer;
   writer.BeginObject();
   writer.Field("format", kResultsFormatName);
   writer.Field("version", kResultsFormatVersion);
-  writer.Field("topFolder", findings.top_folder);
-  writer.FieldBool("stopped", findings.stopped);
-  WriteCounts(writer, findings);
+  writer.Field("topFolder", result.top_folder);
+  writer.FieldBool("stopped", result.stopped);
+  WriteCounts(writer, result);
   if (baseline != nullptr) WriteBaselineCounts(writer, *baseline);
   writer.Key("brokenLinks");
   writer.BeginArray();
-  for (std::size_t i = 0; i < findings.items.size(); ++i)
-    WriteFindingJson(writer, findings.items[i], baseline != nullptr ? &baseline->states[i] : nullptr);
+  for (std::size_t i = 0; i < table.size(); ++i)
+    WriteLinkJson(writer, table.Row(i, result.top_folder),
+                  baseline != nullptr ? &baseline->states[i] : nullptr);
   writer.EndArray();
-  if (baseline != nullptr) {
-    writer.Key("fixed");
-    writer.BeginArray();
-    for (const auto& finding : baseline->fixed) WriteFindingJson(writer, finding);
-    writer.EndArray();
-  }
+  if (baseline != nullptr) WriteFixedJson(writer, "fixed", *baseline);
   writer.EndObject();
   return writer.Take();
 }

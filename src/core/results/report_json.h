@@ -1,12 +1,12 @@
 #pragma once
-// The results document: the findings of a check as JSON, described by
+// The results document: the broken links of a check as JSON, described by
 // docs/results.schema.json. It is also the baseline file's format.
 
 #include <string>
 
 #include "core/results/baseline.h"
-#include "core/results/findings.h"
 #include "core/results/json_writer.h"
+#include "core/results/run_results.h"
 
 namespace qvn {
 
@@ -15,15 +15,17 @@ namespace qvn {
 inline constexpr const char* kResultsFormatName = "quorvane-results";
 inline constexpr int kResultsFormatVersion = 1;
 
-/// Writes one finding as an object; state (when given) adds "baseline".
-void WriteFindingJson(JsonWriter& writer, const Finding& finding,
-                      const BaselineState* state = nullptr);
+/// Writes one broken link as an object; state (when given) adds "baseline".
+void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state = nullptr);
+
+/// Writes the baseline's fixed links as an array under key.
+void WriteFixedJson(JsonWriter& writer, std::string_view key, const BaselineComparison& baseline);
 
 /// The results document (UTF-8, LF line ends): the top folder, whether the
-/// run was stopped, the counts and every finding in order. With a baseline
-/// comparison, each finding is marked new or existing and the fixed ones
-/// follow. The same findings always give the same bytes.
-std::string FormatResultsJson(const Findings& findings,
+/// run was stopped, the counts and every broken link in order. With a
+/// baseline comparison, each link is marked new or existing and the fixed
+/// ones follow. The same results always give the same bytes.
+std::string FormatResultsJson(const CheckResult& result,
                               const BaselineComparison* baseline = nullptr);
 
 }  // namespace qvn

@@ -26,14 +26,14 @@ std::string Counted(long long n, std::string_view one, std::string_view many) {
   return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
 
-std::string Heading(const Findings& findings, const BaselineComparison* baseline) {
-  const auto total = static_cast<long long>(findings.items.size());
+std::string Heading(const BrokenLinkTable& table, const BaselineComparison* baseline) {
+  const auto total = static_cast<long long>(table.size());
   std::string text = "## ";
   if (total == 0) {
     text += "No broken links";
   } else {
     text += Counted(total, "broken link", "broken links") + " in " +
-            Counted(findings.PagesWithFindings(), "page", "pages");
+            Counted(table.PageCount(), "page", "pages");
   }
   if (baseline != nullptr)
     text += " (" + std::to_string(baseline->new_count) + " new, " +
@@ -41,17 +41,19 @@ std::string Heading(const Findings& findings, const BaselineComparison* baseline
   return text + "\n";
 }
 
-std::string Item(const Finding& finding) {
-  return "line " + std::to_string(finding.line) + ": " + MarkdownCode(finding.link) +
-         " \xE2\x86\x92 " + EscapeMarkdown(finding.target) + " (" + EscapeMarkdown(finding.note) +
+std::string Item(const LinkRow& row) {
+  return "line " + std::to_string(row.link.line) + ": " + MarkdownCode(row.link.link) +
+         " \xE2\x86\x92 " + EscapeMarkdown(row.target) + " (" + EscapeMarkdown(LinkNote(row.link)) +
          ")\n";
 }
 
 void AppendFixed(std::string& out, const BaselineComparison& baseline) {
   if (baseline.fixed.empty()) return;
   out += "\n## Fixed since the baseline\n\n";
-  for (const auto& finding : baseline.fixed)
-    out += "- " + EscapeMarkdown(finding.page) + ", " + Item(finding);
+  for (std::size_t i = 0; i < baseline.fixed.size(); ++i) {
+    const LinkRow row = baseline.fixed.Row(i, {});
+    out += "- " + EscapeMarkdown(row.page) + ", " + Item(row);
+  }
 }
 
 }  // namespace
@@ -82,16 +84,17 @@ std::string MarkdownCode(std::string_view text) {
   return fence + space + clean + space + fence;
 }
 
-std::string FormatResultsMarkdown(const Findings& findings, const BaselineComparison* baseline) {
-  std::string out = Heading(findings, baseline);
-  if (findings.stopped) out += "\nThe check was stopped, so this list is incomplete.\n";
-  for (std::size_t i = 0; i < findings.items.size(); ++i) {
-    const Finding& finding = findings.items[i];
-    if (i == 0 || finding.page != findings.items[i - 1].page)
-      out += "\n### " + EscapeMarkdown(finding.page) + "\n\n";
+std::string FormatResultsMarkdown(const CheckResult& result, const BaselineComparison* baseline) {
+  const BrokenLinkTable& table = result.broken_links;
+  std::string out = Heading(table, baseline);
+  if (result.stopped) out += "\nThe check was stopped, so this list is incomplete.\n";
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const LinkRow row = table.Row(i, result.top_folder);
+    if (i == 0 || row.page != table.Row(i - 1, result.top_folder).page)
+      out += "\n### " + EscapeMarkdown(row.page) + "\n\n";
     const bool is_new = baseline != nullptr && baseline->states[i] == BaselineState::kNew;
     out += is_new ? "- **new** " : "- ";
-    out += Item(finding);
+    out += Item(row);
   }
   if (baseline != nullptr) AppendFixed(out, *baseline);
   return out;

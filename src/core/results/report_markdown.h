@@ -1,11 +1,11 @@
 #pragma once
-// The findings as Markdown, grouped by page, for a comment on a pull request.
+// The broken links as Markdown, grouped by page, for a comment on a pull request.
 
 #include <string>
 #include <string_view>
 
 #include "core/results/baseline.h"
-#include "core/results/findings.h"
+#include "core/results/run_results.h"
 
 namespace qvn {
 
@@ -21,7 +21,7 @@ std::string MarkdownCode(std::string_view text);
 /// and a list of "line N: `link` → target (note)". With a baseline
 /// comparison the heading counts new and fixed links, new ones are marked,
 /// and a last section lists the fixed ones. UTF-8, LF line ends.
-std::string FormatResultsMarkdown(const Findings& findings,
+std::string FormatResultsMarkdown(const CheckResult& result,
                                   const BaselineComparison* baseline = nullptr);
 
 }  // namespace qvn

@@ -21,8 +21,8 @@ struct Rule {
   const char* full_text;
 };
 
-// In the order of FindingKind, so a rule's index is its kind's.
-constexpr std::array<Rule, kFindingKinds> kRules = {{
+// In the order of LinkKind, so a rule's index is its kind's.
+constexpr std::array<Rule, kLinkKinds> kRules = {{
     {"LinkToMissingFile", "Link to a file that does not exist",
      "A local link names a file that is not in the site. The link was cut at '#' and '?', "
      "decoded, and resolved against the folder of its page before it was tested."},
@@ -80,19 +80,21 @@ std::string Fingerprint(std::string_view identity, long long occurrence) {
   return text + ":" + std::to_string(occurrence);
 }
 
-std::string MessageText(const Finding& finding) {
-  std::string text = "Broken link \"" + finding.link + "\": " + finding.target;
-  switch (finding.kind) {
-    case FindingKind::kMissingFile:
-      if (!finding.suggestion.empty())
-        return text + " does not exist (did you mean " + finding.suggestion + "?).";
+std::string MessageText(const LinkRow& row) {
+  const BrokenLink& link = row.link;
+  std::string text = "Broken link \"" + link.link + "\": ";
+  text += row.target;
+  switch (link.kind) {
+    case LinkKind::kMissingFile:
+      if (!link.suggestion.empty())
+        return text + " does not exist (did you mean " + link.suggestion + "?).";
       return text + " does not exist.";
-    case FindingKind::kFolder: return text + " is a folder, not a file.";
-    case FindingKind::kNotAFile: return text + " is not a regular file.";
-    case FindingKind::kLetterCase:
-      return text + " differs in letter case from the file's name (" + finding.suggestion + ").";
-    case FindingKind::kNoAnchor: return text + ": the page has no such anchor.";
-    case FindingKind::kNoIndexPage: return text + " is a folder without an index page.";
+    case LinkKind::kFolder: return text + " is a folder, not a file.";
+    case LinkKind::kNotAFile: return text + " is not a regular file.";
+    case LinkKind::kLetterCase:
+      return text + " differs in letter case from the file's name (" + link.suggestion + ").";
+    case LinkKind::kNoAnchor: return text + ": the page has no such anchor.";
+    case LinkKind::kNoIndexPage: return text + " is a folder without an index page.";
   }
   return text + ".";
 }
@@ -109,7 +111,7 @@ void WriteRules(JsonWriter& writer) {
   writer.BeginArray();
   for (std::size_t i = 0; i < kRules.size(); ++i) {
     writer.BeginObject();
-    writer.Field("id", KindName(static_cast<FindingKind>(i)));
+    writer.Field("id", KindName(static_cast<LinkKind>(i)));
     writer.Field("name", kRules[i].name);
     WriteText(writer, "shortDescription", kRules[i].short_text);
     WriteText(writer, "fullDescription", kRules[i].full_text);
@@ -153,7 +155,8 @@ void WriteInvocation(JsonWriter& writer, bool stopped) {
   writer.EndArray();
 }
 
-void WriteLocation(JsonWriter& writer, const Finding& finding) {
+void WriteLocation(JsonWriter& writer, const LinkRow& row) {
+  const BrokenLink& link = row.link;
   writer.Key("locations");
   writer.BeginArray();
   writer.BeginObject();
@@ -161,16 +164,15 @@ void WriteLocation(JsonWriter& writer, const Finding& finding) {
   writer.BeginObject();
   writer.Key("artifactLocation");
   writer.BeginObject();
-  writer.Field("uri", RelativeUri(finding.page));
+  writer.Field("uri", RelativeUri(row.page));
   writer.Field("uriBaseId", kBaseId);
   writer.EndObject();
   writer.Key("region");
   writer.BeginObject();
-  writer.Field("startLine", finding.line);
-  if (finding.column > 0) {
-    writer.Field("startColumn", finding.column);
-    writer.Field("endColumn",
-                 finding.column + static_cast<long long>(Utf16Length(finding.link)));
+  writer.Field("startLine", link.line);
+  if (link.column > 0) {
+    writer.Field("startColumn", link.column);
+    writer.Field("endColumn", link.column + static_cast<long long>(Utf16Length(link.link)));
   }
   writer.EndObject();
   writer.EndObject();
@@ -178,14 +180,14 @@ void WriteLocation(JsonWriter& writer, const Finding& finding) {
   writer.EndArray();
 }
 
-void WriteResult(JsonWriter& writer, const Finding& finding, const std::string& fingerprint,
+void WriteResult(JsonWriter& writer, const LinkRow& row, const std::string& fingerprint,
                  const BaselineState* state) {
   writer.BeginObject();
-  writer.Field("ruleId", KindName(finding.kind));
-  writer.Field("ruleIndex", static_cast<long long>(finding.kind));
+  writer.Field("ruleId", KindName(row.link.kind));
+  writer.Field("ruleIndex", static_cast<long long>(row.link.kind));
   writer.Field("level", "error");
-  WriteText(writer, "message", MessageText(finding));
-  WriteLocation(writer, finding);
+  WriteText(writer, "message", MessageText(row));
+  WriteLocation(writer, row);
   writer.Key("partialFingerprints");
   writer.BeginObject();
   writer.Field("linkIdentity/v1", fingerprint);
@@ -195,24 +197,25 @@ void WriteResult(JsonWriter& writer, const Finding& finding, const std::string& 
   writer.EndObject();
 }
 
-void WriteResults(JsonWriter& writer, const Findings& findings,
+void WriteResults(JsonWriter& writer, const CheckResult& result,
                   const BaselineComparison* baseline) {
   std::unordered_map<std::string, long long> occurrences;
   writer.Key("results");
   writer.BeginArray();
-  for (std::size_t i = 0; i < findings.items.size(); ++i) {
-    const std::string identity = FindingIdentity(findings.items[i]);
-    WriteResult(writer, findings.items[i], Fingerprint(identity, ++occurrences[identity]),
+  for (std::size_t i = 0; i < result.broken_links.size(); ++i) {
+    const LinkRow row = result.broken_links.Row(i, result.top_folder);
+    const std::string identity = LinkIdentity(row);
+    WriteResult(writer, row, Fingerprint(identity, ++occurrences[identity]),
                 baseline != nullptr ? &baseline->states[i] : nullptr);
   }
   writer.EndArray();
 }
 
-void WriteRun(JsonWriter& writer, const Findings& findings, const BaselineComparison* baseline,
+void WriteRun(JsonWriter& writer, const CheckResult& result, const BaselineComparison* baseline,
               const SarifContext& context) {
   writer.BeginObject();
   WriteTool(writer, context);
-  WriteInvocation(writer, findings.stopped);
+  WriteInvocation(writer, result.stopped);
   if (!context.top_folder_uri.empty()) {
     writer.Key("originalUriBaseIds");
     writer.BeginObject();
@@ -223,14 +226,11 @@ void WriteRun(JsonWriter& writer, const Findings& findings, const BaselineCompar
     writer.EndObject();
   }
   writer.Field("columnKind", "utf16CodeUnits");
-  WriteResults(writer, findings, baseline);
+  WriteResults(writer, result, baseline);
   if (baseline != nullptr) {
     writer.Key("properties");
     writer.BeginObject();
-    writer.Key("fixed");
-    writer.BeginArray();
-    for (const auto& finding : baseline->fixed) WriteFindingJson(writer, finding);
-    writer.EndArray();
+    WriteFixedJson(writer, "fixed", *baseline);
     writer.EndObject();
   }
   writer.EndObject();
@@ -258,7 +258,7 @@ std::string RelativeUri(std::string_view relative_path) {
   return uri;
 }
 
-std::string FormatResultsSarif(const Findings& findings, const BaselineComparison* baseline,
+std::string FormatResultsSarif(const CheckResult& result, const BaselineComparison* baseline,
                                const SarifContext& context) {
   JsonWriter writer;
   writer.BeginObject();
@@ -266,7 +266,7 @@ std::string FormatResultsSarif(const Findings& findings, const BaselineCompariso
   writer.Field("version", "2.1.0");
   writer.Key("runs");
   writer.BeginArray();
-  WriteRun(writer, findings, baseline, context);
+  WriteRun(writer, result, baseline, context);
   writer.EndArray();
   writer.EndObject();
   return writer.Take();

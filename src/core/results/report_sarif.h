@@ -1,12 +1,12 @@
 #pragma once
-// The findings as a SARIF 2.1.0 log, the format that code-scanning services
+// The broken links as a SARIF 2.1.0 log, the format that code-scanning services
 // read to annotate the lines of a change.
 
 #include <string>
 #include <string_view>
 
 #include "core/results/baseline.h"
-#include "core/results/findings.h"
+#include "core/results/run_results.h"
 
 namespace qvn {
 
@@ -25,13 +25,13 @@ std::string FolderFileUri(std::string_view absolute_folder);
 /// name with ":" cannot pass for a scheme).
 std::string RelativeUri(std::string_view relative_path);
 
-/// The SARIF log of one run: one result per finding, in order, with the
+/// The SARIF log of one run: one result per broken link, in order, with the
 /// page relative to the top folder (uriBaseId "TOPFOLDER") and the link's
-/// line and columns as its location; a partial fingerprint from the
-/// finding's identity. With a baseline comparison each result has its
-/// baselineState ("new" or "unchanged") and the fixed findings are listed in
-/// the run's properties ("fixed"), not as results. UTF-8, LF line ends.
-std::string FormatResultsSarif(const Findings& findings, const BaselineComparison* baseline,
+/// line and columns as its location; a partial fingerprint from the link's
+/// identity. With a baseline comparison each result has its baselineState
+/// ("new" or "unchanged") and the fixed links are listed in the run's
+/// properties ("fixed"), not as results. UTF-8, LF line ends.
+std::string FormatResultsSarif(const CheckResult& result, const BaselineComparison* baseline,
                                const SarifContext& context);
 
 }  // namespace qvn

@@ -22,16 +22,12 @@ long long CountRepeatedLinks(const BrokenLinkTable& table);
 /// Appends the header lines: the stopped notice, the top folder, the count.
 void WriteReportHeader(std::string& out, const ReportContext& context, std::size_t count);
 
-/// True when the reports show a note after link's target.
-inline bool HasNote(const BrokenLink& link) {
-  return link.problem != LinkProblem::kMissing || !link.detail.empty();
-}
-
-/// target followed by two spaces and link's note in brackets.
+/// target followed by two spaces and link's ReportNote in brackets (see
+/// HasReportNote).
 inline std::string WithNote(std::string_view target, const BrokenLink& link) {
   std::string out(target);
   out += "  [";
-  out += LinkNote(link);
+  out += ReportNote(link);
   out += ']';
   return out;
 }

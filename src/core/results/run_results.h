@@ -8,10 +8,13 @@
 
 namespace qvn {
 
+/// What a check found. The table's paths are full; the formats and the
+/// results window show them relative to top_folder.
 struct CheckResult {
   BrokenLinkTable broken_links;
   long long pages_read = 0;
   bool stopped = false;
+  std::string top_folder = {};  ///< as the run used it, ending in a separator
 };
 
 struct ListResult {

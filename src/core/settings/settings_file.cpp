@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
-#include <variant>
+#include <span>
 
-#include "core/text/text.h"
 #include "core/platform/text_file.h"
+#include "core/text/text.h"
 
 namespace qvn {
 namespace {
@@ -83,48 +83,57 @@ class FieldReader {
   std::size_t pos_ = 0;
 };
 
+bool HoldsDefault(const SettingsField& field, const Settings& settings) {
+  if (field.kind == SettingsField::Kind::kNumber)
+    return settings.*field.value == field.default_value;
+  return settings.*field.text == field.default_text;
+}
+
+// The table's numbers are the fields' places in the file.
+constexpr bool TableIsInOrder() {
+  int number = 0;
+  for (const SettingsField& field : kSettingsFieldTable)
+    if (field.number != ++number) return false;
+  return true;
+}
+static_assert(TableIsInOrder());
+
 }  // namespace
 
+Settings::Settings() {
+  for (const SettingsField& field : kSettingsFieldTable) {
+    if (field.kind == SettingsField::Kind::kNumber) {
+      this->*field.value = field.default_value;
+    } else {
+      this->*field.text = std::string(field.default_text);
+    }
+  }
+}
+
 bool HasMoreChecksFields(const Settings& settings) {
-  const Settings defaults;
-  return settings.all_links != defaults.all_links || settings.site_root != defaults.site_root ||
-         settings.site_root_folder != defaults.site_root_folder ||
-         settings.index_pages != defaults.index_pages ||
-         settings.index_files != defaults.index_files ||
-         settings.check_fragments != defaults.check_fragments ||
-         settings.letter_case != defaults.letter_case;
+  return !std::all_of(std::begin(kSettingsFieldTable) + kSettingsFields,
+                      std::end(kSettingsFieldTable),
+                      [&](const SettingsField& field) { return HoldsDefault(field, settings); });
 }
 
 std::string FormatSettings(const Settings& settings) {
+  const int count = HasMoreChecksFields(settings) ? kAllSettingsFields : kSettingsFields;
   std::string out;
-  AppendText(out, settings.top_folder);
-  AppendText(out, settings.excluded_subfolders);
-  AppendText(out, settings.excluded_filepaths);
-  AppendText(out, settings.excluded_links);
-  AppendNumber(out, settings.top_folder_only);
-  AppendNumber(out, settings.show_repeated);
-  AppendNumber(out, settings.include_php);
-  if (!HasMoreChecksFields(settings)) return out;
-  AppendNumber(out, settings.all_links);
-  AppendNumber(out, settings.site_root);
-  AppendText(out, settings.site_root_folder);
-  AppendNumber(out, settings.index_pages);
-  AppendText(out, settings.index_files);
-  AppendNumber(out, settings.check_fragments);
-  AppendNumber(out, settings.letter_case);
+  for (const SettingsField& field : std::span(kSettingsFieldTable).first(count)) {
+    if (field.kind == SettingsField::Kind::kNumber) {
+      AppendNumber(out, settings.*field.value);
+    } else {
+      AppendText(out, settings.*field.text);
+    }
+  }
   return out;
 }
 
 std::string FieldWithDoubleQuote(const Settings& settings) {
-  const std::pair<const std::string*, const char*> fields[] = {
-      {&settings.top_folder, "top folder"},
-      {&settings.excluded_subfolders, "excluded top subfolders"},
-      {&settings.excluded_filepaths, "filepath exclusions"},
-      {&settings.excluded_links, "link exclusions"},
-      {&settings.site_root_folder, "site root folder"},
-      {&settings.index_files, "index pages"}};
-  for (const auto& [text, name] : fields)
-    if (text->find('"') != std::string::npos) return name;
+  for (const SettingsField& field : kSettingsFieldTable)
+    if (field.kind == SettingsField::Kind::kText &&
+        (settings.*field.text).find('"') != std::string::npos)
+      return std::string(field.name);
   return {};
 }
 
@@ -132,28 +141,17 @@ int ParseSettings(std::string_view text, Settings& settings) {
   // Editors may put a byte-order mark before a UTF-8 file's first field.
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   FieldReader reader(text);
-  // Each field is a text or a number, in the file's order.
-  using Field = std::variant<std::string*, int*>;
-  const Field fields[] = {&settings.top_folder,      &settings.excluded_subfolders,
-                          &settings.excluded_filepaths, &settings.excluded_links,
-                          &settings.top_folder_only, &settings.show_repeated,
-                          &settings.include_php,     &settings.all_links,
-                          &settings.site_root,       &settings.site_root_folder,
-                          &settings.index_pages,     &settings.index_files,
-                          &settings.check_fragments, &settings.letter_case};
-  static_assert(std::size(fields) == kAllSettingsFields);
   constexpr char kOtherSlash = kSeparator == '/' ? '\\' : '/';
   int read = 0;
-  for (const Field& field : fields) {
-    if (int* const* number = std::get_if<int*>(&field)) {
-      if (!reader.Number(**number)) return read;
+  for (const SettingsField& field : kSettingsFieldTable) {
+    if (field.kind == SettingsField::Kind::kNumber) {
+      if (!reader.Number(settings.*field.value)) return read;
     } else {
-      std::string* target = std::get<std::string*>(field);
       std::string value;
       if (!reader.Text(value)) return read;
-      if (target == &settings.excluded_subfolders)
+      if (field.text == &Settings::excluded_subfolders)
         std::replace(value.begin(), value.end(), kOtherSlash, kSeparator);
-      *target = std::move(value);
+      settings.*field.text = std::move(value);
     }
     ++read;
   }
@@ -175,7 +173,15 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings, System
 
 int ReadSettingsFile(const std::string& path, Settings& settings, SystemError* error) {
   std::string text;
-  if (!ReadTextFile(path, text, error)) return -1;
+  SystemError read_error;
+  if (!ReadTextFile(path, text, &read_error, kSettingsFileLimit)) {
+    if (read_error.code == kErrorOverLimit)
+      read_error.description = "the file is larger than " +
+                               std::to_string(kSettingsFileLimit >> 20) +
+                               " MB, the most a settings file may hold";
+    if (error != nullptr) *error = std::move(read_error);
+    return -1;
+  }
   return ParseSettings(text, settings);
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 // Settings files (*.usr): the top folder, the three exclusion lists and the
-// three options, as seven fields, then the more checks as seven more: all
-// links (number), site root (number), site root folder (text), index pages
-// (number), index files (text), check fragments (number), letter case
-// (number). A text field is written between double quotes (line breaks
+// three options, as seven fields, then the more checks as seven more, in the
+// order of kSettingsFieldTable. A text field is written between double quotes (line breaks
 // allowed inside), a number as " N ", each followed by CR LF. There is no
 // escape for a double quote, so a text holding one cannot be stored.
 //
@@ -12,6 +10,7 @@
 // file of earlier versions, byte for byte; a seven-field file loads them
 // with their defaults.
 
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -20,23 +19,73 @@
 
 namespace qvn {
 
+/// The user's choices as a settings file holds them. A new Settings holds
+/// each field's default (kSettingsFieldTable).
 struct Settings {
+  Settings();
+
   std::string top_folder;
   std::string excluded_subfolders;  ///< names, one per line (CR LF between them)
   std::string excluded_filepaths;   ///< the comma list as typed
   std::string excluded_links;       ///< the comma list as typed
-  int top_folder_only = 0;          ///< 1 ticked, any other value unticked
-  int show_repeated = 0;
-  int include_php = 0;
+  int top_folder_only;              ///< 1 ticked, any other value unticked
+  int show_repeated;
+  int include_php;
   // The more checks, appended after the seventh field; files that end
-  // before them load with these defaults.
-  int all_links = 0;
-  int site_root = 0;
+  // before them load with their defaults.
+  int all_links;
+  int site_root;
   std::string site_root_folder;  ///< "" = the top folder
-  int index_pages = 0;
-  std::string index_files = std::string(kDefaultIndexFiles);
-  int check_fragments = 0;
-  int letter_case = 0;
+  int index_pages;
+  std::string index_files;
+  int check_fragments;
+  int letter_case;
+
+  bool operator==(const Settings&) const = default;
+};
+
+/// One field of a settings file: its place (from 1), its name as messages
+/// give it, what it holds and its default. Exactly one of text and value is
+/// set, as kind says.
+struct SettingsField {
+  enum class Kind { kText, kNumber };
+
+  int number;
+  std::string_view name;
+  Kind kind;
+  std::string Settings::*text;
+  int Settings::*value;
+  std::string_view default_text;
+  int default_value;
+
+  static constexpr SettingsField Text(int number, std::string_view name,
+                                      std::string Settings::*member,
+                                      std::string_view by_default = {}) {
+    return {number, name, Kind::kText, member, nullptr, by_default, 0};
+  }
+  static constexpr SettingsField Number(int number, std::string_view name, int Settings::*member,
+                                        int by_default = 0) {
+    return {number, name, Kind::kNumber, nullptr, member, {}, by_default};
+  }
+};
+
+/// The fields in file order: the one table that reading, writing, the
+/// defaults and the double-quote check follow.
+inline constexpr SettingsField kSettingsFieldTable[] = {
+    SettingsField::Text(1, "top folder", &Settings::top_folder),
+    SettingsField::Text(2, "excluded top subfolders", &Settings::excluded_subfolders),
+    SettingsField::Text(3, "filepath exclusions", &Settings::excluded_filepaths),
+    SettingsField::Text(4, "link exclusions", &Settings::excluded_links),
+    SettingsField::Number(5, "top folder only", &Settings::top_folder_only),
+    SettingsField::Number(6, "show repeated links", &Settings::show_repeated),
+    SettingsField::Number(7, "include PHP files", &Settings::include_php),
+    SettingsField::Number(8, "all links", &Settings::all_links),
+    SettingsField::Number(9, "site root", &Settings::site_root),
+    SettingsField::Text(10, "site root folder", &Settings::site_root_folder),
+    SettingsField::Number(11, "accept index pages", &Settings::index_pages),
+    SettingsField::Text(12, "index pages", &Settings::index_files, kDefaultIndexFiles),
+    SettingsField::Number(13, "check fragments", &Settings::check_fragments),
+    SettingsField::Number(14, "letter case", &Settings::letter_case),
 };
 
 /// The more checks that settings hold (number fields: 1 ticked).
@@ -48,7 +97,7 @@ void SetMoreChecks(Settings& settings, const MoreChecks& more);
 /// checks, which then take their defaults.
 inline constexpr int kSettingsFields = 7;
 /// Number of fields of a file that holds the more checks as well.
-inline constexpr int kAllSettingsFields = 14;
+inline constexpr int kAllSettingsFields = static_cast<int>(std::size(kSettingsFieldTable));
 
 /// True when fields_read (as ParseSettings returns it) means the whole file
 /// was read: the seven fields alone, or all fourteen.
@@ -80,8 +129,14 @@ int ParseSettings(std::string_view text, Settings& settings);
 /// quote: then error->code is -1 and the description names the field.
 bool WriteSettingsFile(const std::string& path, const Settings& settings, SystemError* error);
 
+/// The most a settings file may hold (16 MB): a longer file, or an endless
+/// device, is refused rather than read into memory.
+inline constexpr std::uint64_t kSettingsFileLimit = 16u << 20;
+
 /// Reads a settings file as far as it can; returns the number of fields read
-/// (-1 when the file cannot be read at all, with error set).
+/// (-1 when the file cannot be read at all, with error set: a file over
+/// kSettingsFileLimit gets code kErrorOverLimit and a description naming the
+/// limit). Pipes, FIFOs and devices are read as streams.
 int ReadSettingsFile(const std::string& path, Settings& settings, SystemError* error);
 
 }  // namespace qvn

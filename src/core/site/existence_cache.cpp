@@ -107,8 +107,7 @@ PathKind ExistenceCache::Listing::Kind(std::size_t i) const {
 struct ExistenceCache::Shard {
   std::mutex mutex;
   std::unordered_map<std::string, std::unique_ptr<Listing>> folders;
-  PathTable paths;  // answers asked of the file system one by one
-  PathTable kinds;  // the same for Kind (a PathKind each)
+  PathTable kinds;  // what paths name, asked of the file system one by one (a PathKind each)
 };
 
 ExistenceCache::ExistenceCache() : shards_(new Shard[kShards]) {}
@@ -131,26 +130,7 @@ const ExistenceCache::Listing& ExistenceCache::FolderListing(std::string_view fo
   return *it->second;
 }
 
-bool ExistenceCache::AskFileSystem(std::string_view path) {
-  const std::uint64_t hash = HashPath(path);
-  Shard& shard = shards_[(hash >> 40) % kShards];
-  {
-    std::lock_guard<std::mutex> lock(shard.mutex);
-    if (const auto known = shard.paths.Find(hash, path)) return *known != 0;
-  }
-  const bool exists = DoesFileExist(std::string(path));
-  std::lock_guard<std::mutex> lock(shard.mutex);
-  if (const auto known = shard.paths.Find(hash, path)) return *known != 0;
-  shard.paths.Insert(hash, path, exists ? 1 : 0);
-  return exists;
-}
-
-PathKind ExistenceCache::Kind(std::string_view path) {
-  const std::size_t cut = path.rfind(kSeparator);
-  if (cut != std::string_view::npos) {
-    if (const auto known = FolderListing(path.substr(0, cut + 1)).KindOf(path.substr(cut + 1)))
-      return *known;
-  }
+PathKind ExistenceCache::AskKind(std::string_view path) {
   const std::uint64_t hash = HashPath(path);
   Shard& shard = shards_[(hash >> 40) % kShards];
   {
@@ -159,8 +139,18 @@ PathKind ExistenceCache::Kind(std::string_view path) {
   }
   const PathKind kind = GetPathKind(std::string(path));
   std::lock_guard<std::mutex> lock(shard.mutex);
-  if (!shard.kinds.Find(hash, path)) shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
+  if (!shard.kinds.Find(hash, path))
+    shard.kinds.Insert(hash, path, static_cast<std::uint32_t>(kind));
   return kind;
+}
+
+PathKind ExistenceCache::Kind(std::string_view path) {
+  const std::size_t cut = path.rfind(kSeparator);
+  if (cut != std::string_view::npos) {
+    if (const auto known = FolderListing(path.substr(0, cut + 1)).KindOf(path.substr(cut + 1)))
+      return *known;
+  }
+  return AskKind(path);
 }
 
 bool ExistenceCache::Exists(std::string_view path) {

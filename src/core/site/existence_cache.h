@@ -70,7 +70,10 @@ class ExistenceCache {
   /// it lives as long as the cache.
   const Listing& FolderListing(std::string_view folder);
   /// Asks the file system whether path names a file (answers are kept).
-  bool AskFileSystem(std::string_view path);
+  bool AskFileSystem(std::string_view path) { return AskKind(path) == PathKind::kFile; }
+  /// Asks the file system what path names, links followed: a dangling link
+  /// is kNone (answers are kept).
+  PathKind AskKind(std::string_view path);
   /// What path (with "." and ".." resolved, no trailing separator) names:
   /// from its folder's listing, else asked of the file system (kept).
   PathKind Kind(std::string_view path);

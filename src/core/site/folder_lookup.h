@@ -73,6 +73,19 @@ class FolderLookup {
     return cache_.Kind(path);
   }
 
+  /// What target names once "." and ".." in it are resolved and trailing
+  /// separators dropped, links followed (a dangling link names nothing): the
+  /// kind of a broken link, told while the listings are at hand.
+  PathKind TargetKind(const std::string& target) {
+    std::string resolved;
+    std::string_view path = target;
+    if (target.empty() || target.back() == kSeparator || MayNeedDotResolution(target))
+      path = resolved = ResolveDotSegments(target);
+    const PathKind kind = Kind(path);
+    // A listing cannot tell a device, pipe or socket from a dangling link.
+    return kind == PathKind::kOther ? cache_.AskKind(path) : kind;
+  }
+
  private:
   ExistenceCache& cache_;
   PathTable folder_index_;

@@ -111,7 +111,7 @@ int FullDiskChild(const std::string& top, const std::string& out) {
   if (entries.size() != 2) return kLeftovers;
   std::string bytes;
   for (const char* name : {"links_to.txt", "links_from.txt"})
-    if (!ReadWholeFile(out + name, bytes, nullptr) || bytes != "old") return kOldLost;
+    if (!ReadWholeFile(out + name, bytes, nullptr, 1 << 10) || bytes != "old") return kOldLost;
   return kAsExpected;
 }
 

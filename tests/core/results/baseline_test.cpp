@@ -7,18 +7,30 @@
 
 #include "core/results/baseline.h"
 #include "core/results/report_json.h"
+#include "results_samples.h"
 
 namespace qvn {
 namespace {
 
-Finding F(std::string page, std::string link, std::string target, long long line = 1) {
-  Finding finding;
-  finding.page = std::move(page);
-  finding.link = std::move(link);
-  finding.target = std::move(target);
-  finding.line = line;
-  finding.note = "no such file";
-  return finding;
+using test::SampleLink;
+using test::TableOf;
+
+SampleLink F(std::string page, std::string link, std::string target, long long line = 1) {
+  return {std::move(page), line, std::move(link), std::move(target)};
+}
+
+// The text of the array under key in a results document (no "]" inside).
+std::string ArrayText(const std::string& document, const std::string& key) {
+  const std::size_t start = document.find("\"" + key + "\": [");
+  if (start == std::string::npos) return "";
+  const std::size_t begin = start + key.size() + 4;
+  return document.substr(begin, document.find(']', begin) - begin);
+}
+
+// current (paths below /site/) against baseline (relative paths).
+BaselineComparison Compare(const std::vector<SampleLink>& current,
+                           const std::vector<SampleLink>& baseline) {
+  return CompareWithBaseline(TableOf(current, "/site/"), "/site/", TableOf(baseline));
 }
 
 std::string States(const BaselineComparison& comparison) {
@@ -29,17 +41,18 @@ std::string States(const BaselineComparison& comparison) {
 
 std::string FixedLines(const BaselineComparison& comparison) {
   std::string text;
-  for (const auto& finding : comparison.fixed) text += std::to_string(finding.line) + ";";
+  for (std::size_t i = 0; i < comparison.fixed.size(); ++i)
+    text += std::to_string(comparison.fixed.Link(i).line) + ";";
   return text;
 }
 
 TEST(Baseline, IdentityIsPageLinkAndTargetWithMultiplicity) {
-  const std::vector<Finding> baseline = {F("a.htm", "x.htm", "x.htm", 3),
-                                         F("a.htm", "x.htm", "x.htm", 7),
-                                         F("b.htm", "y.htm", "y.htm", 2)};
+  const std::vector<SampleLink> baseline = {F("a.htm", "x.htm", "x.htm", 3),
+                                            F("a.htm", "x.htm", "x.htm", 7),
+                                            F("b.htm", "y.htm", "y.htm", 2)};
   struct Case {
     const char* what;
-    std::vector<Finding> current;
+    std::vector<SampleLink> current;
     const char* states;
     const char* fixed;
   } cases[] = {
@@ -58,7 +71,7 @@ TEST(Baseline, IdentityIsPageLinkAndTargetWithMultiplicity) {
       {"all fixed", {}, "", "3;7;2;"},
   };
   for (const auto& c : cases) {
-    const BaselineComparison comparison = CompareWithBaseline(c.current, baseline);
+    const BaselineComparison comparison = Compare(c.current, baseline);
     EXPECT_EQ(States(comparison), c.states) << c.what;
     EXPECT_EQ(FixedLines(comparison), c.fixed) << c.what;
     const auto news = static_cast<long long>(std::count(c.states, c.states + strlen(c.states), 'N'));
@@ -69,28 +82,35 @@ TEST(Baseline, IdentityIsPageLinkAndTargetWithMultiplicity) {
 
 TEST(Baseline, MovesBetweenPlatformsAndSurvivesOddBytes) {
   // Written on Windows, read on POSIX; a name that is not UTF-8 is U+FFFD in the file.
-  const std::vector<Finding> baseline = {F("news\\a.htm", "../x.htm", "x.htm"),
+  const std::vector<SampleLink> baseline = {F("news\\a.htm", "../x.htm", "x.htm"),
                                          F("caf\xEF\xBF\xBD.htm", "y.htm", "y.htm")};
-  const std::vector<Finding> current = {F("news/a.htm", "../x.htm", "x.htm"),
+  const std::vector<SampleLink> current = {F("news/a.htm", "../x.htm", "x.htm"),
                                         F("caf\xE9.htm", "y.htm", "y.htm")};
-  EXPECT_EQ(States(CompareWithBaseline(current, baseline)), "EE");
+  EXPECT_EQ(States(Compare(current, baseline)), "EE");
 }
 
-TEST(Baseline, AResultsDocumentReadsBackAsItsFindings) {
-  Findings findings;
-  findings.top_folder = "/site/";
-  findings.items = {F("a.htm", "x \"1\".htm", "x \"1\".htm", 4), F("b.htm", "docs/", "docs/", 9)};
-  findings.items[1].kind = FindingKind::kFolder;
-  findings.items[1].column = 12;
-  std::vector<Finding> read;
+TEST(Baseline, AResultsDocumentReadsBackAsItsLinks) {
+  std::vector<SampleLink> links = {F("a.htm", "x \"1\".htm", "x \"1\".htm", 4),
+                                   F("b.htm", "docs/", "docs/", 9)};
+  links[1].kind = LinkKind::kFolder;
+  links.push_back({"b.htm", 11, "Logo.gif", "Logo.gif", LinkKind::kLetterCase, "logo.gif"});
+  const CheckResult result = test::ResultOf(links, "/site/");
+  BrokenLinkTable read;
   std::string error;
-  ASSERT_TRUE(ParseBaseline(FormatResultsJson(findings), read, &error)) << error;
-  ASSERT_EQ(read.size(), 2u);
-  EXPECT_EQ(read[0].link, "x \"1\".htm");
-  EXPECT_EQ(read[1].kind, FindingKind::kFolder);
-  EXPECT_EQ(read[1].line, 9);
-  EXPECT_EQ(read[1].column, 12);
-  EXPECT_EQ(States(CompareWithBaseline(findings.items, read)), "EE");
+  const std::string document = FormatResultsJson(result);
+  ASSERT_TRUE(ParseBaseline(document, read, &error)) << error;
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read.Source(1), "b.htm");
+  EXPECT_EQ(read.Link(0).link, "x \"1\".htm");
+  EXPECT_EQ(read.Link(1).kind, LinkKind::kFolder);
+  EXPECT_EQ(read.Link(1).line, 9);
+  EXPECT_EQ(read.Link(1).column, 10);
+  EXPECT_EQ(read.Link(2).suggestion, "logo.gif");
+  EXPECT_EQ(States(CompareWithBaseline(result.broken_links, "/site/", read)), "EEE");
+  // Listed as fixed, they are written as they were read.
+  const BaselineComparison all_fixed = CompareWithBaseline({}, "/site/", read);
+  EXPECT_EQ(ArrayText(FormatResultsJson(test::ResultOf({}, "/site/"), &all_fixed), "fixed"),
+            ArrayText(document, "brokenLinks"));
 }
 
 TEST(Baseline, RefusesWhatIsNotAVersionOneResultsDocument) {
@@ -112,16 +132,16 @@ TEST(Baseline, RefusesWhatIsNotAVersionOneResultsDocument) {
        "broken link 1 lacks"},
   };
   for (const auto& c : cases) {
-    std::vector<Finding> findings;
+    BrokenLinkTable links;
     std::string error;
-    EXPECT_FALSE(ParseBaseline(c.text, findings, &error)) << c.text;
+    EXPECT_FALSE(ParseBaseline(c.text, links, &error)) << c.text;
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
-  std::vector<Finding> findings;
+  BrokenLinkTable links;
   std::string error;
   EXPECT_TRUE(ParseBaseline("{\"format\": \"quorvane-results\", \"version\": 1, "
                             "\"brokenLinks\": [{\"page\": \"a\", \"link\": \"b\", \"target\": \"c\"}]}",
-                            findings, &error))
+                            links, &error))
       << error;
 }
 

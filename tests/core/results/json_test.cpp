@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/results/json_reader.h"
 #include "core/results/json_writer.h"
 
@@ -120,6 +122,75 @@ TEST(JsonReader, RefusesWhatIsNotJson) {
     std::string error;
     EXPECT_FALSE(ParseJson(text, &error)) << text;
     EXPECT_FALSE(error.empty()) << text;
+  }
+}
+
+// An object of count members "k0", "k1", ..., with "k<repeat>" again at its
+// end when repeat is given.
+std::string ObjectOf(std::size_t count, std::optional<std::size_t> repeat) {
+  std::string text = "{";
+  for (std::size_t i = 0; i < count; ++i) text += "\"k" + std::to_string(i) + "\": 0,";
+  if (repeat) text += "\"k" + std::to_string(*repeat) + "\": 1,";
+  text.back() = '}';
+  return text;
+}
+
+// Past a few members names are found through a hash; a repeat is found
+// anywhere, in small objects and large.
+TEST(JsonReader, FindsARepeatedMemberAmongMany) {
+  const struct {
+    std::size_t count, repeat;
+  } cases[] = {{1, 0}, {7, 6}, {8, 0}, {9, 8}, {40, 17}, {200000, 123456}};
+  for (const auto& c : cases) {
+    std::string error;
+    const auto whole = ParseJson(ObjectOf(c.count, std::nullopt), &error);
+    ASSERT_TRUE(whole) << c.count << ": " << error;
+    EXPECT_EQ(whole->keys.size(), c.count);
+    EXPECT_EQ(whole->Find("k" + std::to_string(c.count - 1)), &whole->items.back());
+    EXPECT_FALSE(ParseJson(ObjectOf(c.count, c.repeat), &error)) << c.count;
+    EXPECT_EQ(error.substr(0, error.find(" (line")),
+              "duplicate member \"k" + std::to_string(c.repeat) + "\"");
+  }
+}
+
+TEST(JsonReader, RefusesDocumentsBeyondItsLimits) {
+  const JsonLimits limits{.max_depth = 3, .max_values = 5};
+  const struct {
+    std::string text;
+    std::string problem;  // "" when read
+  } cases[] = {
+      {"[[[[]]]]", ""},
+      {"[[[[[]]]]]", "nested more than 3 levels deep"},
+      {"[1, 2, 3, 4]", ""},
+      {"{\"a\": 1, \"b\": [2, 3, 4]}", "more than 5 values"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_EQ(ParseJson(c.text, &error, limits).has_value(), c.problem.empty()) << c.text;
+    EXPECT_EQ(error.substr(0, error.find(" (line")), c.problem) << c.text;
+  }
+}
+
+TEST(JsonReader, WholeNumbersAreThoseADoubleHoldsExactly) {
+  const struct {
+    const char* text;
+    std::optional<long long> integer;
+  } cases[] = {
+      {"0", 0},
+      {"-1", -1},
+      {"12e1", 120},
+      {"9007199254740992", 9007199254740992LL},
+      {"-9007199254740992", -9007199254740992LL},
+      {"9007199254740994", std::nullopt},
+      {"9223372036854775808", std::nullopt},
+      {"1e300", std::nullopt},
+      {"2.5", std::nullopt},
+      {"\"3\"", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto value = ParseJson(c.text, nullptr);
+    ASSERT_TRUE(value) << c.text;
+    EXPECT_EQ(value->Integer(), c.integer) << c.text;
   }
 }
 

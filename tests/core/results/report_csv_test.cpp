@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findings_samples.h"
+#include "results_samples.h"
 #include "core/results/report_csv.h"
 
 namespace qvn {
@@ -32,8 +32,8 @@ TEST(ResultsCsv, FieldsAreQuotedOnlyWhenTheyMustBe) {
   }
 }
 
-TEST(ResultsCsv, HeaderThenOneRecordPerFindingEndingInCrLf) {
-  EXPECT_EQ(FormatResultsCsv(test::OddlyNamedFindings()),
+TEST(ResultsCsv, HeaderThenOneRecordPerLinkEndingInCrLf) {
+  EXPECT_EQ(FormatResultsCsv(test::OddlyNamedResult()),
             "page,line,column,link,target,kind,note,suggestion\r\n"
             "\"a,b.htm\",1,10,\"x \"\"quoted\"\".htm\",\"x \"\"quoted\"\".htm\",missing-file,"
             "no such file,\r\n"
@@ -41,11 +41,12 @@ TEST(ResultsCsv, HeaderThenOneRecordPerFindingEndingInCrLf) {
             "no such file,\r\n"
             "caf\xEF\xBF\xBD *bold* _it_ [l](u) <b> #1 @me.htm,3,10,`tick`.htm,`tick`.htm,"
             "missing-file,no such file,\r\n"
-            "tab\tand\x01.htm,4,10,100%.htm,100%.htm,missing-file,no such file,100.htm\r\n");
+            "tab\tand\x01.htm,4,10,100%.htm,100%.htm,missing-file,did you mean: 100.htm,"
+            "100.htm\r\n");
 }
 
 TEST(ResultsCsv, ABaselineAddsAColumnAndTheFixedRows) {
-  const Findings sample = test::SampleFindings();
+  const CheckResult sample = test::SampleResult();
   const BaselineComparison comparison = test::SampleComparison(sample);
   const std::string csv = FormatResultsCsv(sample, &comparison);
   EXPECT_TRUE(csv.starts_with("page,line,column,link,target,kind,note,suggestion,baseline\r\n"
@@ -59,8 +60,9 @@ TEST(ResultsCsv, ABaselineAddsAColumnAndTheFixedRows) {
       << csv;
 }
 
-TEST(ResultsCsv, NoFindingsIsJustTheHeader) {
-  EXPECT_EQ(FormatResultsCsv(Findings{}), "page,line,column,link,target,kind,note,suggestion\r\n");
+TEST(ResultsCsv, NoBrokenLinksIsJustTheHeader) {
+  EXPECT_EQ(FormatResultsCsv(CheckResult{}),
+            "page,line,column,link,target,kind,note,suggestion\r\n");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findings_samples.h"
+#include "results_samples.h"
 #include "core/results/json_reader.h"
 #include "core/results/report_json.h"
 #include "support/json_schema.h"
@@ -12,7 +12,7 @@
 namespace qvn {
 namespace {
 
-using test::SampleFindings;
+using test::SampleResult;
 
 const JsonValue& Schema() {
   static const JsonValue schema = [] {
@@ -41,13 +41,14 @@ std::string Joined(const std::vector<std::string>& problems) {
 }
 
 TEST(ResultsJson, EveryKindOfRunValidatesAgainstTheSchema) {
-  Findings stopped = SampleFindings();
+  CheckResult stopped = SampleResult();
   stopped.stopped = true;
-  const Findings empty{"/site/", false, 3, {}};
-  const Findings sample = SampleFindings();
-  const Findings odd = test::OddlyNamedFindings();
+  const CheckResult empty = test::ResultOf({}, "/site/", 3);
+  const CheckResult sample = SampleResult();
+  const CheckResult odd = test::OddlyNamedResult();
   const BaselineComparison comparison = test::SampleComparison(sample);
-  const BaselineComparison all_fixed = CompareWithBaseline({}, sample.items);
+  const BaselineComparison all_fixed =
+      CompareWithBaseline({}, "/site/", test::TableOf(test::SampleLinks()));
   const std::pair<const char*, std::string> documents[] = {
       {"sample", FormatResultsJson(sample)},
       {"stopped", FormatResultsJson(stopped)},
@@ -61,7 +62,7 @@ TEST(ResultsJson, EveryKindOfRunValidatesAgainstTheSchema) {
 }
 
 TEST(ResultsJson, TheSchemaRefusesWhatReadersCouldNotRelyOn) {
-  const std::string good = FormatResultsJson(SampleFindings());
+  const std::string good = FormatResultsJson(SampleResult());
   ASSERT_TRUE(Problems(good).empty());
   const std::pair<std::string, std::string> changes[] = {
       {"\"kind\": \"folder\"", "\"kind\": \"directory\""},
@@ -82,8 +83,9 @@ TEST(ResultsJson, TheSchemaRefusesWhatReadersCouldNotRelyOn) {
   }
 }
 
-TEST(ResultsJson, ValuesAndOrderAreThoseOfTheFindings) {
-  const Findings sample = SampleFindings();
+TEST(ResultsJson, ValuesAndOrderAreThoseOfTheTable) {
+  const CheckResult sample = SampleResult();
+  const auto expected = test::SampleLinks();
   const BaselineComparison comparison = test::SampleComparison(sample);
   const auto value = ParseJson(FormatResultsJson(sample, &comparison), nullptr);
   ASSERT_TRUE(value);
@@ -97,13 +99,13 @@ TEST(ResultsJson, ValuesAndOrderAreThoseOfTheFindings) {
   EXPECT_EQ(value->Find("baseline")->Find("new")->number, 1);
   EXPECT_EQ(value->Find("baseline")->Find("fixed")->number, 1);
   const auto& links = value->Find("brokenLinks")->items;
-  ASSERT_EQ(links.size(), sample.items.size());
+  ASSERT_EQ(links.size(), expected.size());
   for (std::size_t i = 0; i < links.size(); ++i) {
-    EXPECT_EQ(links[i].Find("page")->text, sample.items[i].page);
-    EXPECT_EQ(links[i].Find("line")->number, sample.items[i].line);
-    EXPECT_EQ(links[i].Find("link")->text, sample.items[i].link);
-    EXPECT_EQ(links[i].Find("target")->text, sample.items[i].target);
-    EXPECT_EQ(links[i].Find("kind")->text, KindName(sample.items[i].kind));
+    EXPECT_EQ(links[i].Find("page")->text, expected[i].page);
+    EXPECT_EQ(links[i].Find("line")->number, expected[i].line);
+    EXPECT_EQ(links[i].Find("link")->text, expected[i].link);
+    EXPECT_EQ(links[i].Find("target")->text, expected[i].target);
+    EXPECT_EQ(links[i].Find("kind")->text, KindName(expected[i].kind));
     EXPECT_EQ(links[i].Find("baseline")->text, i == 0 ? "new" : "existing");
   }
   ASSERT_EQ(value->Find("fixed")->items.size(), 1u);
@@ -112,7 +114,7 @@ TEST(ResultsJson, ValuesAndOrderAreThoseOfTheFindings) {
 }
 
 TEST(ResultsJson, OddNamesSurviveAndSuggestionsAreStrings) {
-  const Findings odd = test::OddlyNamedFindings();
+  const CheckResult odd = test::OddlyNamedResult();
   const auto value = ParseJson(FormatResultsJson(odd), nullptr);
   ASSERT_TRUE(value);
   const auto& links = value->Find("brokenLinks")->items;

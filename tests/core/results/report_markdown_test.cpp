@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findings_samples.h"
+#include "results_samples.h"
 #include "core/platform/platform.h"
 #include "core/results/report_markdown.h"
 
@@ -44,12 +44,12 @@ TEST(ResultsMarkdown, CodeSpansOutlastTheBackticksInside) {
 }
 
 TEST(ResultsMarkdown, GroupedByPageInWalkOrder) {
-  Findings findings = test::SampleFindings();
-  findings.items.resize(4);
-  findings.items[3].page = "news/*a*.htm";
+  auto links = test::SampleLinks();
+  links.resize(4);
+  links[3].page = "news/*a*.htm";
   // A Windows "\" is escaped like any other backslash.
   const std::string docs = kSeparator == '/' ? "docs/" : "docs\\\\";
-  EXPECT_EQ(FormatResultsMarkdown(findings),
+  EXPECT_EQ(FormatResultsMarkdown(test::ResultOf(links)),
             "## 4 broken links in 2 pages\n"
             "\n"
             "### index.htm\n"
@@ -64,13 +64,15 @@ TEST(ResultsMarkdown, GroupedByPageInWalkOrder) {
 }
 
 TEST(ResultsMarkdown, BaselineMarksNewLinksAndListsTheFixed) {
-  Findings findings = test::SampleFindings();
-  findings.items.resize(1);
-  findings.items.push_back(test::MakeFinding("b.htm", 4, "x.htm", "x.htm"));
-  findings.stopped = true;
-  const BaselineComparison comparison = CompareWithBaseline(
-      findings.items, {findings.items[1], test::MakeFinding("old.htm", 5, "f_1.htm", "f_1.htm")});
-  EXPECT_EQ(FormatResultsMarkdown(findings, &comparison),
+  auto links = test::SampleLinks();
+  links.resize(1);
+  links.push_back({"b.htm", 4, "x.htm", "x.htm"});
+  CheckResult result = test::ResultOf(links);
+  result.stopped = true;
+  const BaselineComparison comparison =
+      CompareWithBaseline(result.broken_links, result.top_folder,
+                          test::TableOf({links[1], {"old.htm", 5, "f_1.htm", "f_1.htm"}}));
+  EXPECT_EQ(FormatResultsMarkdown(result, &comparison),
             "## 2 broken links in 2 pages (1 new, 1 fixed since the baseline)\n"
             "\n"
             "The check was stopped, so this list is incomplete.\n"
@@ -89,8 +91,8 @@ TEST(ResultsMarkdown, BaselineMarksNewLinksAndListsTheFixed) {
 }
 
 TEST(ResultsMarkdown, NoBrokenLinks) {
-  EXPECT_EQ(FormatResultsMarkdown(Findings{}), "## No broken links\n");
-  const Findings one{"/s/", false, 1, {test::MakeFinding("a.htm", 1, "b", "b")}};
+  EXPECT_EQ(FormatResultsMarkdown(CheckResult{}), "## No broken links\n");
+  const CheckResult one = test::ResultOf({{"a.htm", 1, "b", "b"}}, "/s/", 1);
   EXPECT_TRUE(FormatResultsMarkdown(one).starts_with("## 1 broken link in 1 page\n"));
 }
 

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "findings_samples.h"
+#include "results_samples.h"
 #include "core/results/json_reader.h"
 #include "core/results/report_sarif.h"
 
@@ -16,9 +16,9 @@ using test::Native;
 
 const SarifContext kContext{"1.2.3", "file:///site/"};
 
-JsonValue Sarif(const Findings& findings, const BaselineComparison* baseline = nullptr) {
+JsonValue Sarif(const CheckResult& result, const BaselineComparison* baseline = nullptr) {
   std::string error;
-  auto value = ParseJson(FormatResultsSarif(findings, baseline, kContext), &error);
+  auto value = ParseJson(FormatResultsSarif(result, baseline, kContext), &error);
   EXPECT_TRUE(value) << error;
   return value.value_or(JsonValue());
 }
@@ -31,7 +31,7 @@ const JsonValue& Member(const JsonValue& object, std::string_view key) {
 }
 
 TEST(ResultsSarif, LogNamesItsVersionSchemaToolAndRules) {
-  const JsonValue log = Sarif(test::SampleFindings());
+  const JsonValue log = Sarif(test::SampleResult());
   EXPECT_EQ(Member(log, "version").text, "2.1.0");
   EXPECT_TRUE(Member(log, "$schema").text.ends_with("sarif-2.1.0.json"));
   ASSERT_EQ(Member(log, "runs").items.size(), 1u);
@@ -52,51 +52,51 @@ TEST(ResultsSarif, LogNamesItsVersionSchemaToolAndRules) {
 }
 
 TEST(ResultsSarif, EachResultHasRuleMessageAndLocation) {
-  const Findings sample = test::SampleFindings();
-  const JsonValue log = Sarif(sample);
+  const auto sample = test::SampleLinks();
+  const JsonValue log = Sarif(test::ResultOf(sample));
   const JsonValue& run = Member(log, "runs").items.at(0);
   const auto& rules = Member(Member(Member(run, "tool"), "driver"), "rules").items;
   const auto& results = Member(run, "results").items;
-  ASSERT_EQ(results.size(), sample.items.size());
+  ASSERT_EQ(results.size(), sample.size());
   for (std::size_t i = 0; i < results.size(); ++i) {
     const JsonValue& result = results[i];
     const auto rule = static_cast<std::size_t>(Member(result, "ruleIndex").number);
     ASSERT_LT(rule, rules.size());
     EXPECT_EQ(Member(result, "ruleId").text, Member(rules[rule], "id").text);
-    EXPECT_EQ(Member(result, "ruleId").text, KindName(sample.items[i].kind));
+    EXPECT_EQ(Member(result, "ruleId").text, KindName(sample[i].kind));
     EXPECT_EQ(Member(result, "level").text, "error");
-    EXPECT_NE(Member(Member(result, "message"), "text").text.find(sample.items[i].link),
+    EXPECT_NE(Member(Member(result, "message"), "text").text.find(sample[i].link),
               std::string::npos);
     ASSERT_EQ(Member(result, "locations").items.size(), 1u);
     const JsonValue& physical = Member(Member(result, "locations").items[0], "physicalLocation");
     const JsonValue& artifact = Member(physical, "artifactLocation");
-    EXPECT_EQ(Member(artifact, "uri").text, RelativeUri(sample.items[i].page));
+    EXPECT_EQ(Member(artifact, "uri").text, RelativeUri(sample[i].page));
     EXPECT_EQ(Member(artifact, "uriBaseId").text, "TOPFOLDER");
     const JsonValue& region = Member(physical, "region");
-    EXPECT_EQ(Member(region, "startLine").number, sample.items[i].line);
+    EXPECT_EQ(Member(region, "startLine").number, sample[i].line);
     EXPECT_EQ(Member(region, "startColumn").number, 10);
-    EXPECT_EQ(Member(region, "endColumn").number, 10 + sample.items[i].link.size());
+    EXPECT_EQ(Member(region, "endColumn").number, 10 + sample[i].link.size());
     EXPECT_EQ(result.Find("baselineState"), nullptr);
   }
 }
 
 TEST(ResultsSarif, RepeatedLinksHaveTheirOwnFingerprintsWhichIgnoreLines) {
-  Findings findings = test::SampleFindings();
-  findings.items.insert(findings.items.begin() + 1, findings.items[0]);
+  auto links = test::SampleLinks();
+  links.insert(links.begin() + 1, links[0]);
   auto fingerprints = [](const JsonValue& log) {
     std::vector<std::string> all;
     for (const auto& result : log.Find("runs")->items[0].Find("results")->items)
       all.push_back(result.Find("partialFingerprints")->items.at(0).text);
     return all;
   };
-  const auto before = fingerprints(Sarif(findings));
+  const auto before = fingerprints(Sarif(test::ResultOf(links)));
   EXPECT_EQ(std::set<std::string>(before.begin(), before.end()).size(), before.size());
-  for (auto& finding : findings.items) finding.line += 10;
-  EXPECT_EQ(fingerprints(Sarif(findings)), before);
+  for (auto& link : links) link.line += 10;
+  EXPECT_EQ(fingerprints(Sarif(test::ResultOf(links))), before);
 }
 
 TEST(ResultsSarif, BaselineStatesAndFixedLinksAndStoppedRuns) {
-  Findings sample = test::SampleFindings();
+  CheckResult sample = test::SampleResult();
   sample.stopped = true;
   const BaselineComparison comparison = test::SampleComparison(sample);
   const JsonValue log = Sarif(sample, &comparison);

@@ -126,28 +126,31 @@ TEST(Reports, LargeCountsHaveNoGrouping) {
 
 TEST(Reports, NotesOfTheMoreChecksAndTargetsOutsideTheTopFolder) {
   BrokenLinkTable table;
-  auto add = [&](const char* target, LinkProblem problem, const char* detail) {
+  auto add = [&](const char* target, LinkKind kind, const char* suggestion) {
     BrokenLink link;
     link.target = target[0] == '/' ? target : std::string(kTop) + target;
-    link.problem = problem;
-    link.detail = detail;
+    link.kind = kind;
+    link.suggestion = suggestion;
     table.Add(std::string(kTop) + "index.htm", std::move(link));
   };
-  add("img/Logo.gif", LinkProblem::kLetterCase, "logo.gif");
-  add("guide.htm#setup", LinkProblem::kNoAnchor, "");
-  add("docs/", LinkProblem::kNoIndexPage, "");
-  add("lgo.gif", LinkProblem::kMissing, "logo.gif");
-  add("/img/top.gif", LinkProblem::kMissing, "");  // below a site root above the top folder
-  add("img/Logo.gif", LinkProblem::kLetterCase, "logo.gif");  // a repeat, noted alike
-  const std::string header = "There are 6 broken links:";
+  add("img/Logo.gif", LinkKind::kLetterCase, "logo.gif");
+  add("guide.htm#setup", LinkKind::kNoAnchor, "");
+  add("docs/", LinkKind::kNoIndexPage, "");
+  add("lgo.gif", LinkKind::kMissingFile, "logo.gif");
+  add("/img/top.gif", LinkKind::kMissingFile, "");  // below a site root above the top folder
+  add("img/Logo.gif", LinkKind::kLetterCase, "logo.gif");  // a repeat, noted alike
+  add("con", LinkKind::kNotAFile, "");  // what a target is, the reports do not say
+  const std::string header = "There are 7 broken links:";
   EXPECT_EQ(BySource(table),
             CrLf({"Top folder is", kTop, "", header, "", "index.htm \xE2\x80\x94>",
                   "     img/Logo.gif  [letter case: logo.gif]", "     guide.htm#setup  [no such anchor]",
                   "     docs/  [no index page]", "     lgo.gif  [did you mean: logo.gif]",
-                  "     /img/top.gif", "", "There is one repeated-in-file broken link."}));
+                  "     /img/top.gif", "     con", "",
+                  "There is one repeated-in-file broken link."}));
   EXPECT_EQ(ByTarget(table),
             CrLf({"Top folder is", kTop, "", header, "", "/img/top.gif <\xE2\x80\x94",
-                  "     index.htm", "docs/  [no index page] <\xE2\x80\x94", "     index.htm",
+                  "     index.htm", "con <\xE2\x80\x94", "     index.htm",
+                  "docs/  [no index page] <\xE2\x80\x94", "     index.htm",
                   "guide.htm#setup  [no such anchor] <\xE2\x80\x94", "     index.htm",
                   "img/Logo.gif  [letter case: logo.gif] <\xE2\x80\x94", "     index.htm",
                   "lgo.gif  [did you mean: logo.gif] <\xE2\x80\x94", "     index.htm", "",

@@ -21,16 +21,6 @@ Settings Sample() {
   return s;
 }
 
-bool Same(const Settings& a, const Settings& b) {
-  return a.top_folder == b.top_folder && a.excluded_subfolders == b.excluded_subfolders &&
-         a.excluded_filepaths == b.excluded_filepaths && a.excluded_links == b.excluded_links &&
-         a.top_folder_only == b.top_folder_only && a.show_repeated == b.show_repeated &&
-         a.include_php == b.include_php && a.all_links == b.all_links &&
-         a.site_root == b.site_root && a.site_root_folder == b.site_root_folder &&
-         a.index_pages == b.index_pages && a.index_files == b.index_files &&
-         a.check_fragments == b.check_fragments && a.letter_case == b.letter_case;
-}
-
 // The seven fields of Sample() as a file writes them.
 const std::string kSampleSeven = test::CrLf({"\"/srv/site/\"", "\"images", "Old Stuff",
                                              "downloads\"", "\"temp, backup\"", "\"cgi-bin\"",
@@ -41,7 +31,7 @@ TEST(SettingsFile, LayoutAndRoundTrip) {
   EXPECT_EQ(text, kSampleSeven);
   Settings back;
   EXPECT_EQ(ParseSettings(text, back), kSettingsFields);
-  EXPECT_TRUE(Same(back, Sample()));
+  EXPECT_EQ(back, Sample());
 }
 
 TEST(SettingsFile, ReadsAsFarAsItCan) {
@@ -95,7 +85,7 @@ TEST(SettingsFile, MoreChecksAreWrittenOnlyWhenOneIsSet) {
     EXPECT_TRUE(text.starts_with(kSampleSeven)) << name;
     Settings back;
     EXPECT_EQ(ParseSettings(text, back), kAllSettingsFields) << name;
-    EXPECT_TRUE(Same(back, s)) << name;
+    EXPECT_EQ(back, s) << name;
   }
 }
 
@@ -145,7 +135,7 @@ TEST(SettingsFile, FieldsOfTheMoreChecks) {
     const int read = ParseSettings(kSampleSeven + c.extra, s);
     EXPECT_EQ(read, c.fields) << c.name;
     EXPECT_EQ(IsCompleteSettingsRead(read), read == 7 || read == 14) << c.name;
-    EXPECT_TRUE(Same(s, c.expected)) << c.name;
+    EXPECT_EQ(s, c.expected) << c.name;
   }
   // Fields from the malformed one on keep what they held.
   Settings kept = all;
@@ -172,31 +162,94 @@ TEST(SettingsFile, FilesFromAnotherPlatform) {
   EXPECT_EQ(s.show_repeated, 1);
 }
 
-TEST(SettingsFile, DoubleQuotesAreRefusedAndNothingIsWritten) {
+// Settings with every field away from its default, and no line break in a
+// text, so that the file's fields are its lines.
+Settings EveryFieldSet() {
+  Settings s;
+  for (const SettingsField& field : kSettingsFieldTable) {
+    if (field.kind == SettingsField::Kind::kNumber) {
+      s.*field.value = field.default_value + field.number;
+    } else {
+      s.*field.text = "text " + std::to_string(field.number);
+    }
+  }
+  return s;
+}
+
+TEST(SettingsFieldTable, EveryFieldIsWrittenAndReadBack) {
+  for (const SettingsField& field : kSettingsFieldTable) {
+    Settings s;
+    if (field.kind == SettingsField::Kind::kNumber) {
+      s.*field.value = -32768;
+    } else {
+      s.*field.text = "two\r\nlines, with a comma";
+    }
+    Settings back;
+    EXPECT_EQ(ParseSettings(FormatSettings(s), back),
+              field.number <= kSettingsFields ? kSettingsFields : kAllSettingsFields)
+        << field.name;
+    EXPECT_EQ(back, s) << field.name;
+  }
+}
+
+TEST(SettingsFieldTable, AFileCutAfterEachFieldReadsThatMany) {
+  const Settings all = EveryFieldSet();
+  const std::string text = FormatSettings(all);
+  std::size_t end = 0;
+  for (const SettingsField& field : kSettingsFieldTable) {
+    end = text.find("\r\n", end) + 2;
+    Settings s;
+    EXPECT_EQ(ParseSettings(text.substr(0, end), s), field.number) << field.name;
+    // The fields read are the file's; those after keep their defaults.
+    for (const SettingsField& other : kSettingsFieldTable) {
+      const Settings& expected = other.number <= field.number ? all : Settings();
+      if (other.kind == SettingsField::Kind::kNumber) {
+        EXPECT_EQ(s.*other.value, expected.*other.value) << field.name << ", " << other.name;
+      } else {
+        EXPECT_EQ(s.*other.text, expected.*other.text) << field.name << ", " << other.name;
+      }
+    }
+  }
+  EXPECT_EQ(end, text.size());
+}
+
+TEST(SettingsFieldTable, ADoubleQuoteIsRefusedNamingItsFieldAndNothingIsWritten) {
   TempDir dir;
   const std::string path = dir.path() + "s.usr";
   SystemError error;
   ASSERT_TRUE(WriteSettingsFile(path, Sample(), &error));
   const std::string before = dir.Read("s.usr");
-  Settings bad = Sample();
-  bad.excluded_links = "say \"hi\"";
-  EXPECT_EQ(FieldWithDoubleQuote(bad), "link exclusions");
-  EXPECT_FALSE(WriteSettingsFile(path, bad, &error));
-  EXPECT_EQ(error.code, -1);
-  EXPECT_NE(error.description.find("link exclusions"), std::string::npos);
-  EXPECT_EQ(dir.Read("s.usr"), before);
-  bad = Sample();
-  bad.top_folder = "/a\"b/";
-  EXPECT_EQ(FieldWithDoubleQuote(bad), "top folder");
-  bad = Sample();
-  bad.site_root_folder = "/w\"/";
-  EXPECT_EQ(FieldWithDoubleQuote(bad), "site root folder");
-  bad = Sample();
-  bad.index_files = "\"index.htm\"";
-  EXPECT_EQ(FieldWithDoubleQuote(bad), "index pages");
-  EXPECT_FALSE(WriteSettingsFile(path, bad, &error));
-  EXPECT_NE(error.description.find("index pages"), std::string::npos);
-  EXPECT_EQ(dir.Read("s.usr"), before);
+  const std::string names[] = {"top folder",      "excluded top subfolders", "filepath exclusions",
+                               "link exclusions", "site root folder",        "index pages"};
+  std::size_t texts = 0;
+  for (const SettingsField& field : kSettingsFieldTable) {
+    if (field.kind != SettingsField::Kind::kText) continue;
+    Settings bad = Sample();
+    bad.*field.text = "say \"hi\"";
+    EXPECT_EQ(FieldWithDoubleQuote(bad), names[texts++]);
+    EXPECT_FALSE(WriteSettingsFile(path, bad, &error));
+    EXPECT_EQ(error.code, -1);
+    EXPECT_NE(error.description.find("The text of the " + std::string(field.name) + " holds"),
+              std::string::npos);
+    EXPECT_EQ(dir.Read("s.usr"), before) << field.name;
+  }
+  EXPECT_EQ(texts, std::size(names));
+}
+
+TEST(SettingsFile, AFileOverTheLimitOrEndlessIsRefusedNamingTheLimit) {
+  TempDir dir;
+  // Blanks before the first field fill the file to one byte past the limit.
+  dir.Write("over.usr",
+            std::string(kSettingsFileLimit + 1 - kSampleSeven.size(), ' ') + kSampleSeven);
+  for (const std::string& path : {dir.path() + "over.usr", std::string("/dev/zero")}) {
+    if (GetPathKind(path) == PathKind::kNone) continue;  // no /dev/zero
+    Settings s;
+    SystemError error;
+    EXPECT_EQ(ReadSettingsFile(path, s, &error), -1) << path;
+    EXPECT_EQ(error.code, kErrorOverLimit) << path;
+    EXPECT_EQ(error.description,
+              "the file is larger than 16 MB, the most a settings file may hold");
+  }
 }
 
 TEST(SettingsFile, UnwritableFolderKeepsTheOldFile) {

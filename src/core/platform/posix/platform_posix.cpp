@@ -165,22 +165,36 @@ bool RemoveFile(const std::string& path, SystemError* error) {
   return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error,
+                   std::uint64_t limit) {
   bytes.clear();
   InputFile in;
-  if (!in.Open(path)) {
+  if (!in.OpenStream(path)) {
     SetError(error, errno);
     return false;
   }
-  char buffer[1 << 16];
-  for (long long got; (got = in.Read(buffer, sizeof buffer)) != 0;) {
+  constexpr std::size_t kBlock = 1 << 16;
+  while (true) {
+    // One byte past the limit tells a file of exactly limit bytes from a longer one.
+    const std::uint64_t room = limit - bytes.size();
+    const std::size_t want = room < kBlock ? static_cast<std::size_t>(room) + 1 : kBlock;
+    const std::size_t had = bytes.size();
+    bytes.resize(had + want);
+    const long long got = in.Read(bytes.data() + had, want);
     if (got < 0) {
       SetError(error, errno);
+      bytes.clear();
       return false;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    bytes.resize(had + static_cast<std::size_t>(got));
+    if (got == 0) return true;
+    if (bytes.size() > limit) {
+      bytes.clear();
+      if (error != nullptr)
+        *error = {kErrorOverLimit, false, "more than " + std::to_string(limit) + " bytes"};
+      return false;
+    }
   }
-  return true;
 }
 
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
@@ -243,6 +257,12 @@ bool InputFile::Open(const FolderHandle& folder, const std::string& name) {
   Close();
   if (HasNul(name)) return false;
   fd_ = openat(folder.fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  return fd_ >= 0;
+}
+
+bool InputFile::OpenStream(const std::string& path) {
+  Close();
+  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   return fd_ >= 0;
 }
 

@@ -254,22 +254,36 @@ bool RemoveFile(const std::string& path, SystemError* error) {
   return false;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error,
+                   std::uint64_t limit) {
   bytes.clear();
   InputFile in;
-  if (!in.Open(path)) {
+  if (!in.OpenStream(path)) {
     SetError(error, GetLastError());
     return false;
   }
-  char buffer[1 << 16];
-  for (long long got; (got = in.Read(buffer, sizeof buffer)) != 0;) {
+  constexpr std::size_t kBlock = 1 << 16;
+  while (true) {
+    // One byte past the limit tells a file of exactly limit bytes from a longer one.
+    const std::uint64_t room = limit - bytes.size();
+    const std::size_t want = room < kBlock ? static_cast<std::size_t>(room) + 1 : kBlock;
+    const std::size_t had = bytes.size();
+    bytes.resize(had + want);
+    const long long got = in.Read(bytes.data() + had, want);
     if (got < 0) {
       SetError(error, GetLastError());
+      bytes.clear();
       return false;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    bytes.resize(had + static_cast<std::size_t>(got));
+    if (got == 0) return true;
+    if (bytes.size() > limit) {
+      bytes.clear();
+      if (error != nullptr)
+        *error = {kErrorOverLimit, false, "more than " + std::to_string(limit) + " bytes"};
+      return false;
+    }
   }
-  return true;
 }
 
 bool CanWriteInFolder(const std::string& folder, SystemError* error) {
@@ -329,11 +343,22 @@ bool InputFile::Open(const std::string& path) {
   return true;
 }
 
+bool InputFile::OpenStream(const std::string& path) {
+  Close();
+  const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  handle_ = file;
+  return true;
+}
+
 long long InputFile::Read(char* buffer, std::size_t size) {
   const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
   DWORD got = 0;
-  if (!ReadFile(static_cast<HANDLE>(handle_), buffer, chunk, &got, nullptr)) return -1;
-  return got;
+  if (ReadFile(static_cast<HANDLE>(handle_), buffer, chunk, &got, nullptr)) return got;
+  // A pipe whose writer closed it has simply ended.
+  return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
 }
 
 void InputFile::Close() {

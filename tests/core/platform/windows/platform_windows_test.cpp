@@ -83,7 +83,7 @@ TEST(WindowsPlatform, NamesOutsideTheAnsiCodePage) {
   EXPECT_EQ(GetPathKind(folder + kJapanese + ".htm"), PathKind::kFile);
   EXPECT_EQ(GetFileSize(folder + kJapanese + ".htm"), 5u);
   std::string bytes;
-  ASSERT_TRUE(ReadWholeFile(folder + kJapanese + ".htm", bytes, &error));
+  ASSERT_TRUE(ReadWholeFile(folder + kJapanese + ".htm", bytes, &error, 1 << 20));
   EXPECT_EQ(bytes, "12345");
   std::vector<FolderEntry> entries;
   ASSERT_TRUE(ListFolder(folder, entries, &error));
