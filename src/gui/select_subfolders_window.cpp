@@ -5,10 +5,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QWheelEvent>
 
 #include "gui/twips.h"
 
@@ -55,6 +57,15 @@ void SelectSubfoldersWindow::selectAllClicked() { presenter_.SelectAll(true); }
 void SelectSubfoldersWindow::deselectAllClicked() { presenter_.SelectAll(false); }
 
 void SelectSubfoldersWindow::scrolled(int value) { presenter_.Scrolled(value); }
+
+void SelectSubfoldersWindow::wheelEvent(QWheelEvent* event) {
+  // The rows pass on the wheel they do not use; the bar turns it into rows.
+  if (scrollBar_->isVisible()) {
+    QCoreApplication::sendEvent(scrollBar_, event);
+    return;
+  }
+  QDialog::wheelEvent(event);
+}
 
 void SelectSubfoldersWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }
 
