@@ -2,6 +2,7 @@
 // only on a real pick, Enter presses the focused button, the web links are
 // Tab stops that open with Enter, Escape closes the windows it keeps.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
