@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QWheelEvent>
 
 #include "gui/twips.h"
 
@@ -58,13 +57,13 @@ void SelectSubfoldersWindow::deselectAllClicked() { presenter_.SelectAll(false);
 
 void SelectSubfoldersWindow::scrolled(int value) { presenter_.Scrolled(value); }
 
-void SelectSubfoldersWindow::wheelEvent(QWheelEvent* event) {
-  // The rows pass on the wheel they do not use; the bar turns it into rows.
-  if (scrollBar_->isVisible()) {
+bool SelectSubfoldersWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The rows do not use the wheel; the bar turns it into rows.
+  if (event->type() == QEvent::Wheel && scrollBar_->isVisible()) {
     QCoreApplication::sendEvent(scrollBar_, event);
-    return;
+    return true;
   }
-  QDialog::wheelEvent(event);
+  return QDialog::eventFilter(watched, event);
 }
 
 void SelectSubfoldersWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }

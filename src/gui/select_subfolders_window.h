@@ -39,7 +39,7 @@ class SelectSubfoldersWindow : public QDialog, private app::SubfolderView {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   /// The wheel over the rows pages them as the scroll bar does.
-  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   /// Escape leaves as "Cancel" does.
   void reject() override;
 
