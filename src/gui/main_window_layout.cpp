@@ -136,8 +136,8 @@ void MainWindow::CreateLabels() {
   progressLabel_->setFont(ArialFont());
   // From right of "More checks" to the right edge, two lines high, so the
   // orphan search's outcome fits whole.
-  statusLabel_ = Label(this, "Number of broken from/to links found: 99999",
-                       TwipsRect(2520, 4700, 7055, 560));
+  statusLabel_ =
+      Label(this, "Number of broken from/to links found: 99999", TwipsRect(2520, 4700, 7055, 560));
   statusLabel_->setWordWrap(true);
   vendorLink_ = LinkLabel(this, "Orrinford", TwipsRect(5900, 5280, 2010, 360));
   vendorLink_->setToolTip("Click here to visit the Orrinford web site.");
@@ -189,14 +189,17 @@ void MainWindow::CreateControls() {
 void MainWindow::SetTabOrder() {
   vendorLink_->setFocusPolicy(Qt::StrongFocus);
   manualLink_->setFocusPolicy(Qt::StrongFocus);
-  QWidget* order[] = {topFolderButton_,  selectSubfoldersButton_, subfoldersBox_,
-                      topFolderOnlyBox_, showRepeatedBox_,        includePhpBox_,
-                      listFilesButton_,  orphansButton_,          checkLinksButton_,
-                      stopButton_,       resultsButton_,          filepathsBox_,
-                      linksBox_,         moreChecksButton_,       clearButton_,
-                      clearChoice_,      settingsButton_,         settingsChoice_,
-                      vendorLink_,       manualLink_,             helpButton_,
-                      quitButton_};
+  QWidget* order[] = {topFolderButton_,  selectSubfoldersButton_,
+                      subfoldersBox_,    topFolderOnlyBox_,
+                      showRepeatedBox_,  includePhpBox_,
+                      listFilesButton_,  orphansButton_,
+                      checkLinksButton_, stopButton_,
+                      resultsButton_,    filepathsBox_,
+                      linksBox_,         moreChecksButton_,
+                      clearButton_,      clearChoice_,
+                      settingsButton_,   settingsChoice_,
+                      vendorLink_,       manualLink_,
+                      helpButton_,       quitButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   PressFocusedButtonOnEnter(this);
 }

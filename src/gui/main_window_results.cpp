@@ -12,9 +12,8 @@ namespace qvn::gui {
 void MainWindow::CreateResultWindows() {
   resultsWindow_ = new ResultsWindow();
   orphansWindow_ = new OrphansWindow(this);
-  for (QWidget* window : {static_cast<QWidget*>(resultsWindow_),
-                          static_cast<QWidget*>(orphansWindow_)})
-  {
+  for (QWidget* window :
+       {static_cast<QWidget*>(resultsWindow_), static_cast<QWidget*>(orphansWindow_)}) {
     CloseOnEscape(window);
     PressFocusedButtonOnEnter(window);
   }

@@ -24,7 +24,7 @@ constexpr int kCopyWidth = 3270;
 constexpr int kCopySelectedWidth = 4425;
 constexpr int kBoxHeight = 5760;
 constexpr int kBelowBox = kDesignHeight - kBoxMargin - kBoxHeight;  // room for the buttons
-constexpr int kButtonGap = 135;               // from the box to the buttons
+constexpr int kButtonGap = 135;                                     // from the box to the buttons
 
 }  // namespace
 
@@ -43,7 +43,8 @@ ViewWindow::ViewWindow(const QString& object_name, QWidget* parent)
 void ViewWindow::CreateControls() {
   textBox_ = new QPlainTextEdit(this);
   textBox_->setObjectName("txbText1");
-  textBox_->setGeometry(TwipsRect(kBoxMargin, kBoxMargin, kDesignWidth - 2 * kBoxMargin, kBoxHeight));
+  textBox_->setGeometry(
+      TwipsRect(kBoxMargin, kBoxMargin, kDesignWidth - 2 * kBoxMargin, kBoxHeight));
   textBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   textBox_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long paths too
   textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

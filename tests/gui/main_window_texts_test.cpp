@@ -17,6 +17,7 @@
 #include "core/site/status.h"
 #include "support/gui_test_support.h"
 #include "support/main_window_start.h"
+#include "support/temp_dir.h"
 
 using qvn::app::Control;
 using qvn::gui::MainWindow;
@@ -117,23 +118,28 @@ class MainWindowTextsTest : public QObject {
     const qvn::Catalogue& catalogue = w.presenter().catalogue();
     std::vector<std::pair<Control, std::string>> shown;
     // The fixed captions, as the window shows them.
-    for (Control label : {Control::kExcludedFilepathsLabel, Control::kExcludedLinksLabel,
-                          Control::kScanningLabel, Control::kVendorLink, Control::kManualLabel,
-                          Control::kManualLink})
+    for (Control label :
+         {Control::kExcludedFilepathsLabel, Control::kExcludedLinksLabel, Control::kScanningLabel,
+          Control::kVendorLink, Control::kManualLabel, Control::kManualLink})
       shown.emplace_back(label, Widget<QLabel>(w, label)->text().toStdString());
     shown.emplace_back(Control::kExcludedCountLabel, catalogue.Get(qvn::texts::kNoSubfolders));
     for (long long count = 0; count < 200; ++count)
-      shown.emplace_back(Control::kExcludedCountLabel,
-                         qvn::ExcludedSubfoldersLabel(count,
-                                                      catalogue.Get(qvn::texts::kNoneExcluded),
-                                                      catalogue.Get(qvn::texts::kOneExcluded),
-                                                      catalogue.Get(qvn::texts::kManyExcluded)));
+      shown.emplace_back(
+          Control::kExcludedCountLabel,
+          qvn::ExcludedSubfoldersLabel(count, catalogue.Get(qvn::texts::kNoneExcluded),
+                                       catalogue.Get(qvn::texts::kOneExcluded),
+                                       catalogue.Get(qvn::texts::kManyExcluded)));
     for (const std::string& text : StatusTexts()) shown.emplace_back(Control::kStatusLabel, text);
     for (const auto& [control, text] : shown) {
       const auto* label = Widget<QLabel>(w, control);
       QVERIFY2(ShowsWhole(label, Q(text)),
                qPrintable(label->objectName() + " cuts \"" + Q(text) + "\""));
     }
+    // To look at: the longest texts in place.
+    qvn::test::TempDir site;
+    w.presenter().SetTopFolder(site.path());
+    Widget<QLabel>(w, Control::kStatusLabel)->setText(Q(StatusTexts().back()));
+    qvn::test::SaveScreenshot(&w, "main_window_long_texts_" + Scale());
   }
 };
 

@@ -106,6 +106,19 @@ class SelectSubfoldersWindowTest : public QObject {
     QVERIFY(Rows(window).first() != first);
   }
 
+  void withoutSubfoldersItSaysSoAndCloses() {
+    dir_->Write("page.htm", "x");
+    qvn::app::SubfolderRequest request;
+    request.top_folder = dir_->path();
+    SelectSubfoldersWindow window(request, nullptr, &reader_);
+    AnsweredBox box;
+    qvn::test::AnswerNextMessageBox(QMessageBox::Ok, &box);
+    window.show();
+    QVERIFY(QTest::qWaitFor([&] { return box.seen && !window.isVisible(); }));
+    QCOMPARE(box.text, QString::fromStdString(request.none_text));
+    QVERIFY(!window.presenter().accepted());
+  }
+
   void aRowThatCannotBeTickedStaysUnticked() {
     dir_->MakeDir("empty");
     SelectSubfoldersWindow& window = Open(1);

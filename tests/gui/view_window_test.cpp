@@ -2,6 +2,8 @@
 // button with and without a selection. What it shows, and where, is the
 // presenter's (tests/core/app/viewer_text_test.cpp).
 
+#include "gui/view_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -9,9 +11,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "gui/view_window.h"
-#include "support/gui_test_support.h"
 #include "gui/twips.h"
+#include "support/gui_test_support.h"
 
 using qvn::gui::Px;
 using qvn::gui::ViewWindow;

@@ -90,8 +90,7 @@ void MainPresenter::LoadSettings(std::string path) {
 void MainPresenter::TellDroppedTopFolder(const std::string& folder) {
   std::string file = folder;
   while (!file.empty() && file.back() == kSeparator) file.pop_back();
-  const std::string what = DoesFileExist(file) ? "is a file, not a folder"
-                                               : "does not exist";
+  const std::string what = DoesFileExist(file) ? "is a file, not a folder" : "does not exist";
   view_.ShowMessage({"The top folder in the settings file " + what + ":\r\n" + folder +
                          "\r\n\r\nThe other settings were loaded.",
                      "Load settings", Icon::kWarning});
