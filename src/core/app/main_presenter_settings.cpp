@@ -108,7 +108,13 @@ std::string MainPresenter::ChooseSettingsFile(bool save) {
   dialog.filter = "Settings file (*.usr)";
   std::string path = view_.ChooseFile(dialog);
   if (path.empty()) return path;
-  if (save && GetFileExtension(GetFileNamePart(path, false), false).empty()) path += ".usr";
+  if (save && GetFileExtension(GetFileNamePart(path, false), false).empty()) {
+    path += ".usr";
+    // The dialog asked about the name as typed, not about this one.
+    if (DoesFileExist(path) &&
+        view_.Ask({"Overwrite " + path + "?", dialog.title}) != Answer::kYes)
+      return "";
+  }
   last_settings_file_ = path;
   return path;
 }

@@ -136,6 +136,13 @@ TEST_F(MainPresenterSettingsTest, DialogsStartInTheDataFolderAndNamesGetTheExten
   EXPECT_EQ(view_.file_dialogs.back().folder, DataFolder() + kSeparator);
   EXPECT_TRUE(files.Exists("plain.usr"));
   EXPECT_EQ(presenter_.last_settings_file(), files.path() + "plain.usr");
+  // The dialog asked about "plain"; replacing "plain.usr" is asked here.
+  presenter_.BoxEdited(Control::kExcludedLinksBox, "changed");
+  view_.answers = {Answer::kNo};
+  ChooseSettings(presenter_, 1);
+  ASSERT_EQ(view_.questions.size(), 1u);
+  EXPECT_NE(view_.questions[0].text.find(files.path() + "plain.usr"), std::string::npos);
+  EXPECT_EQ(Read(files.path() + "plain.usr").find("changed"), std::string::npos);
   view_.choose_file = [&](const FileDialog&) { return files.path() + "kept.cfg"; };
   ChooseSettings(presenter_, 1);
   EXPECT_EQ(view_.file_dialogs.back().folder, files.path());
