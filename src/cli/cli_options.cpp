@@ -2,10 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include "qvn_version.h"
+
 namespace qvn::cli {
 namespace {
 
-constexpr const char* kVersion = "qvn 0.1.0";
+constexpr const char* kVersion = "qvn " QVN_BUILD_VERSION " (commit " QVN_BUILD_COMMIT ")";
 
 // The values of one subcommand's options, and whether each was given.
 struct Bound {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 
 #include "core/app/main_presenter.h"
@@ -301,6 +302,60 @@ TEST_F(MainPresenterRunsTest, TheResultsWindowFollowsTheChecks) {
   RunOn(clean, [&] { presenter_.CheckLinks(); });
   EXPECT_FALSE(view_.Shown(Window::kResults));
   EXPECT_FALSE(view_.Enabled(Control::kResultsButton));
+}
+
+// Results of one folder are never shown as another's: the caption names
+// the folder checked, and any change of the top folder empties the window
+// with the reason, the status line too.
+TEST_F(MainPresenterRunsTest, ChangingTheTopFolderEmptiesTheResults) {
+  TempDir broken, other;
+  broken.Write("index.htm", "<a href=\"gone.htm\">\r\n");
+  const std::function<void()> changes[] = {
+      [&] { presenter_.SetTopFolder(other.path()); },
+      [&] {
+        view_.folder_to_choose = other.path();
+        presenter_.ChooseTopFolder();
+      },
+      [&] {
+        presenter_.ListIndexChanged(Control::kClearChoice, 0);
+        presenter_.ClearSelected();
+      },
+  };
+  for (const auto& change : changes) {
+    RunOn(broken, [&] { presenter_.CheckLinks(); });
+    presenter_.ShowResults();
+    EXPECT_EQ(view_.results_caption.rfind("Broken links table: " + broken.path() + " (checked ", 0),
+              0u);
+    change();
+    ASSERT_TRUE(view_.results_cleared.has_value());
+    EXPECT_FALSE(view_.results.has_value());
+    EXPECT_NE(view_.results_caption.find("Broken links table"), std::string::npos);
+    EXPECT_EQ(view_.results_caption.find(broken.path()), std::string::npos);
+    const std::string now = presenter_.choices().top_folder;
+    EXPECT_NE(view_.results_cleared->find(now.empty() ? "cleared" : now), std::string::npos);
+    EXPECT_FALSE(view_.Enabled(Control::kResultsButton));
+    EXPECT_EQ(Status(), "");
+  }
+  // Choosing the same folder again keeps them.
+  RunOn(broken, [&] { presenter_.CheckLinks(); });
+  view_.results_cleared.reset();
+  view_.folder_to_choose = broken.path();
+  presenter_.ChooseTopFolder();
+  EXPECT_FALSE(view_.results_cleared.has_value());
+  EXPECT_TRUE(view_.Enabled(Control::kResultsButton));
+}
+
+// "Exclude top subfolders" follows the disk as a run ends.
+TEST_F(MainPresenterRunsTest, TheSubfolderButtonIsRetestedWhenARunEnds) {
+  TempDir site;
+  site.Write("index.htm", "x");
+  presenter_.SetTopFolder(site.path());
+  EXPECT_FALSE(view_.Enabled(Control::kSelectSubfoldersButton));
+  RunOn(site, [&] {
+    presenter_.ListFiles();
+    site.MakeDir("made-meanwhile");
+  });
+  EXPECT_TRUE(view_.Enabled(Control::kSelectSubfoldersButton));
 }
 
 TEST_F(MainPresenterRunsTest, TheMoreChecksReachTheCheck) {
