@@ -38,6 +38,8 @@ class ResultsWindow : public QWidget {
   /// As above, for a result the window alone will hold.
   void SetResults(CheckResult result);
   const CheckResult& results() const;
+  /// Empties the table; reason stands where the counts were.
+  void ClearWithReason(const QString& reason);
 
   /// Rows shown after filtering, and the text of a shown cell (rows in the
   /// order shown).
