@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/app/main_presenter.h"
+#include "core/platform/text_file.h"
 #include "core/settings/catalogue_texts.h"
 #include "support/presenter_fixture.h"
 
@@ -45,7 +46,9 @@ TEST_F(MainPresenterRunsTest, ACheckShowsBothReports) {
   const ViewerOpening& by_source = view_.opened[Window::kViewer];
   const ViewerOpening& by_target = view_.opened[Window::kViewer2];
   EXPECT_EQ(by_source.caption, "Broken links sorted by link-from");
-  EXPECT_EQ(by_source.text, Read(DataFile("links_to.txt")));
+  std::string report;  // the viewer shows the file's text decoded
+  ASSERT_TRUE(ReadTextFile(DataFile("links_to.txt"), report, nullptr));
+  EXPECT_EQ(by_source.text, report);
   EXPECT_TRUE(by_source.copy_button);
   EXPECT_EQ(by_target.caption, "Broken links sorted by link-to");
   EXPECT_NE(by_target.text.find("gone.htm <\xE2\x80\x94"), std::string::npos);
@@ -363,7 +366,11 @@ TEST_F(MainPresenterRunsTest, TheMoreChecksReachTheCheck) {
   site.Write("index.htm", "<a href=\"/img/Logo.GIF\">\r\n<img src=\"img/LOGO.gif\">\r\n");
   site.Write("img/logo.gif", "GIF89a");
   RunOn(site, [&] { presenter_.CheckLinks(); });
+#ifdef _WIN32
+  EXPECT_EQ(Status(), "Congratulations!  There are no broken local links.");
+#else
   EXPECT_EQ(Status(), "There is only one broken local link.");
+#endif
   MoreChecks more;
   more.site_root = more.letter_case = true;
   view_.more_checks_to_choose = more;
