@@ -10,7 +10,8 @@ namespace qvn::test {
 
 /// Starts every request, waits until each has ended, and returns their
 /// results in the order of the requests.
-inline std::vector<HttpResult> RunRequests(HttpClient& client, const std::vector<HttpRequest>& requests) {
+inline std::vector<HttpResult> RunRequests(HttpClient& client,
+                                           const std::vector<HttpRequest>& requests) {
   std::vector<std::uint64_t> ids;
   for (const HttpRequest& request : requests) ids.push_back(client.Start(request));
   std::vector<HttpResult> results(requests.size());

@@ -12,18 +12,30 @@ constexpr std::chrono::seconds kSlowLimit{60};
 
 const char* Reason(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 307: return "Temporary Redirect";
-    case 308: return "Permanent Redirect";
-    case 405: return "Method Not Allowed";
-    case 410: return "Gone";
-    case 429: return "Too Many Requests";
-    case 500: return "Internal Server Error";
-    case 501: return "Not Implemented";
-    case 503: return "Service Unavailable";
-    default: return "Not Found";
+    case 200:
+      return "OK";
+    case 301:
+      return "Moved Permanently";
+    case 302:
+      return "Found";
+    case 307:
+      return "Temporary Redirect";
+    case 308:
+      return "Permanent Redirect";
+    case 405:
+      return "Method Not Allowed";
+    case 410:
+      return "Gone";
+    case 429:
+      return "Too Many Requests";
+    case 500:
+      return "Internal Server Error";
+    case 501:
+      return "Not Implemented";
+    case 503:
+      return "Service Unavailable";
+    default:
+      return "Not Found";
   }
 }
 
@@ -48,14 +60,38 @@ std::string HttpDate(int seconds_ahead) {
   const long long day = doy - (153 * mp + 2) / 5 + 1, month = mp < 10 ? mp + 3 : mp - 9;
   const long long year = yoe + era * 400 + (month <= 2);
   char text[64];
-  std::snprintf(text, sizeof text, "%s, %02lld %s %lld %02lld:%02lld:%02lld GMT", kDays[days % 7], day,
-                kMonths[month - 1], year, second / 3600, second / 60 % 60, second % 60);
+  std::snprintf(text, sizeof text, "%s, %02lld %s %lld %02lld:%02lld:%02lld GMT", kDays[days % 7],
+                day, kMonths[month - 1], year, second / 3600, second / 60 % 60, second % 60);
   return text;
 }
 
 std::string Head(int status, long long length, const std::string& extra) {
   return "HTTP/1.1 " + std::to_string(status) + " " + Reason(status) +
          "\r\nContent-Length: " + std::to_string(length) + "\r\n" + extra + "\r\n";
+}
+
+// The fixed answers: status to GET and to HEAD (0: the connection is closed
+// without an answer), and the Location ("*" in front: on this server, absolute).
+struct Route {
+  std::string_view path;
+  int status, head_status;
+  std::string_view location;
+};
+constexpr Route kRoutes[] = {
+    {"/ok", 200, 200, ""},          {"/missing", 404, 404, ""},
+    {"/gone", 410, 410, ""},        {"/error", 500, 500, ""},
+    {"/moved", 301, 301, "/ok"},    {"/permanent", 308, 308, "*/ok"},
+    {"/found", 302, 302, "ok"},     {"/temporary-then-moved", 307, 307, "/moved"},
+    {"/loop", 308, 308, "/loop"},   {"/outside", 301, 301, "http://192.0.2.1/ok"},
+    {"/busy", 429, 429, ""},        {"/unavailable", 503, 503, ""},
+    {"/busy-once", 429, 429, ""},   {"/no-head", 200, 405, ""},
+    {"/no-head-501", 200, 501, ""}, {"/bad-head", 200, 0, ""},
+};
+
+const Route* RouteOf(std::string_view path) {
+  for (const Route& route : kRoutes)
+    if (route.path == path) return &route;
+  return nullptr;
 }
 
 }  // namespace
@@ -156,15 +192,20 @@ void HttpTestServer::Serve(Connection& connection) {
     const std::size_t space = head.find(' '), second = head.find(' ', space + 1);
     request.method = head.substr(0, space);
     request.path = head.substr(space + 1, second - space - 1);
-    for (std::size_t at = head.find("\r\n"); at != std::string::npos; at = head.find("\r\n", at + 2)) {
+    for (std::size_t at = head.find("\r\n"); at != std::string::npos;
+         at = head.find("\r\n", at + 2)) {
       const std::string line = LowerAscii(head.substr(at + 2, head.find("\r\n", at + 2) - at - 2));
       if (line.rfind("user-agent:", 0) == 0)
         request.user_agent = head.substr(at + 2 + 11, line.size() - 11);
       if (line == "connection: close") request.close = true;
     }
     Count(request, 1);
-    open = Answer(connection.socket, request) && !request.close;
+    const Reply reply = Answer(request);
+    // Counted as answered before the answer leaves: the client may ask again at once.
     Count(request, -1);
+    const bool sent = SendAll(connection.socket, reply.bytes);
+    if (sent && reply.huge_body) StreamHuge(connection.socket);
+    open = sent && reply.keep_open && !request.close;
   }
   // The peer sees the end at once; the socket is closed when the thread is joined.
   ShutdownSocket(connection.socket);
@@ -188,48 +229,42 @@ bool HttpTestServer::WaitUnlessStopped(std::chrono::milliseconds time) {
   return !stopped_.wait_for(lock, time, [this] { return stopping_.load(); });
 }
 
-bool HttpTestServer::Answer(SocketHandle socket, const Request& request) {
+HttpTestServer::Reply HttpTestServer::Answer(const Request& request) {
   const std::string& path = request.path;
   const bool head = request.method == "HEAD";
   if (path == "/slow") {
     WaitUnlessStopped(kSlowLimit);
-    return false;
+    return {"", false, false};
   }
+  if (path == "/huge-get" && head) return {Head(405, 0, ""), true, false};
+  if (path == "/huge" || path == "/huge-get") return {Head(200, kHugeLength, ""), head, !head};
   int status = 404;
   std::string extra;
-  if (path == "/ok") status = 200;
-  else if (path == "/missing") status = 404;
-  else if (path == "/gone") status = 410;
-  else if (path == "/error") status = 500;
-  else if (path == "/moved") status = 301, extra = "Location: /ok\r\n";
-  else if (path == "/permanent") status = 308, extra = "Location: " + Url("/ok") + "\r\n";
-  else if (path == "/found") status = 302, extra = "Location: ok\r\n";
-  else if (path == "/temporary-then-moved") status = 307, extra = "Location: /moved\r\n";
-  else if (path == "/loop") status = 308, extra = "Location: /loop\r\n";
-  else if (path == "/outside") status = 301, extra = "Location: http://192.0.2.1/ok\r\n";
-  else if (path == "/busy") status = 429, extra = "Retry-After: 1\r\n";
-  else if (path == "/unavailable") status = 503, extra = "Retry-After: " + HttpDate(1) + "\r\n";
-  else if (path == "/busy-once") status = Requests("*", path) > 1 ? 200 : 429, extra = "Retry-After: 1\r\n";
-  else if (path == "/no-head") status = head ? 405 : 200;
-  else if (path == "/no-head-501") status = head ? 501 : 200;
-  else if (path == "/bad-head" && head) return false;
-  else if (path == "/bad-head") status = 200;
-  else if (path == "/huge" || path == "/huge-get") return AnswerHuge(socket, request);
-  else if (path.rfind("/d/", 0) == 0) status = WaitUnlessStopped(options_.delay) ? 200 : 500;
+  if (path.rfind("/d/", 0) == 0) {
+    status = WaitUnlessStopped(options_.delay) ? 200 : 500;
+  } else if (const Route* route = RouteOf(path)) {
+    status = head ? route->head_status : route->status;
+    if (status == 0) return {"", false, false};  // closed without an answer
+    if (path == "/busy-once" && Requests("*", path) > 1) status = 200;
+    const std::string_view location = route->location;
+    if (!location.empty())
+      extra = "Location: " +
+              (location.front() == '*' ? Url(location.substr(1)) : std::string(location)) + "\r\n";
+  }
+  if (status == 429) extra += "Retry-After: 1\r\n";
+  if (status == 503) extra += "Retry-After: " + HttpDate(1) + "\r\n";
   const std::string body = status == 200 ? "" : std::string(Reason(status)) + "\n";
-  return SendAll(socket, Head(status, static_cast<long long>(body.size()), extra) + (head ? "" : body));
+  return {Head(status, static_cast<long long>(body.size()), extra) + (head ? "" : body), true,
+          false};
 }
 
-bool HttpTestServer::AnswerHuge(SocketHandle socket, const Request& request) {
-  if (request.method == "HEAD")
-    return SendAll(socket, request.path == "/huge-get" ? Head(405, 0, "") : Head(200, kHugeLength, ""));
-  if (!SendAll(socket, Head(200, kHugeLength, ""))) return false;
+void HttpTestServer::StreamHuge(SocketHandle socket) {
   const std::string block(64 * 1024, 'x');
-  for (long long sent = 0; sent < kHugeLength && !stopping_; sent += static_cast<long long>(block.size())) {
+  for (long long sent = 0; sent < kHugeLength && !stopping_;
+       sent += static_cast<long long>(block.size())) {
     if (!SendAll(socket, block)) break;
     huge_bytes_ += static_cast<long long>(block.size());
   }
-  return false;
 }
 
 }  // namespace qvn::test

@@ -71,12 +71,16 @@ class HttpTestServer {
     std::string method, path, user_agent;
     bool close = false;
   };
+  struct Reply {
+    std::string bytes;       // "" sends nothing
+    bool keep_open = true;   // false: the connection is closed after the reply
+    bool huge_body = false;  // the 10 GiB body follows the reply
+  };
 
   void AcceptLoop();
   void Serve(Connection& connection);
-  // Writes the answer; false when the connection is to be closed.
-  bool Answer(SocketHandle socket, const Request& request);
-  bool AnswerHuge(SocketHandle socket, const Request& request);
+  Reply Answer(const Request& request);
+  void StreamHuge(SocketHandle socket);
   void Count(const Request& request, int change);
   bool WaitUnlessStopped(std::chrono::milliseconds time);
 

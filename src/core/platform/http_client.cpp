@@ -41,7 +41,8 @@ class RedirectingClient : public HttpClient {
   }
 
   std::vector<HttpResult> Wait(milliseconds timeout) override {
-    for (HttpExchangeResult& answer : exchanger_->Wait(finished_.empty() ? timeout : milliseconds(0)))
+    for (HttpExchangeResult& answer :
+         exchanger_->Wait(finished_.empty() ? timeout : milliseconds(0)))
       Answered(answer);
     return std::exchange(finished_, {});
   }

@@ -49,9 +49,9 @@ struct HttpRedirect {
 };
 
 struct HttpResult {
-  std::uint64_t id = 0;                 ///< as Start returned it
-  HttpError error = HttpError::kNone;   ///< kNone: status and reason are the final answer
-  std::string error_text;               ///< the library's wording, for kOther and logs
+  std::uint64_t id = 0;                ///< as Start returned it
+  HttpError error = HttpError::kNone;  ///< kNone: status and reason are the final answer
+  std::string error_text;              ///< the library's wording, for kOther and logs
   int status = 0;
   std::string reason;                   ///< as the server sent it ("" over HTTP/2)
   std::string final_url;                ///< the address that gave the final answer

@@ -12,7 +12,9 @@ bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Lower(std::string_view text) {
   std::string out(text);
@@ -21,7 +23,9 @@ std::string Lower(std::string_view text) {
 }
 
 std::string_view TrimSpace(std::string_view text) {
-  const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+  const auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+  };
   while (!text.empty() && space(text.front())) text.remove_prefix(1);
   while (!text.empty() && space(text.back())) text.remove_suffix(1);
   return text;
@@ -31,7 +35,15 @@ std::string_view TrimSpace(std::string_view text) {
 bool NeedsEncoding(unsigned char c) {
   if (c <= 0x20 || c >= 0x7F) return true;
   switch (c) {
-    case '"': case '<': case '>': case '\\': case '^': case '`': case '{': case '|': case '}':
+    case '"':
+    case '<':
+    case '>':
+    case '\\':
+    case '^':
+    case '`':
+    case '{':
+    case '|':
+    case '}':
       return true;
     default:
       return false;
@@ -44,8 +56,8 @@ std::string EncodeTarget(std::string_view target) {
   out.reserve(target.size());
   for (std::size_t i = 0; i < target.size(); ++i) {
     const auto c = static_cast<unsigned char>(target[i]);
-    const bool stray_percent =
-        c == '%' && !(i + 2 < target.size() && IsHexDigit(target[i + 1]) && IsHexDigit(target[i + 2]));
+    const bool stray_percent = c == '%' && !(i + 2 < target.size() && IsHexDigit(target[i + 1]) &&
+                                             IsHexDigit(target[i + 2]));
     if (NeedsEncoding(c) || stray_percent) {
       out += '%';
       out += kHex[c >> 4];
@@ -137,8 +149,8 @@ bool HasScheme(std::string_view text) {
   if (colon == 0 || colon == std::string_view::npos) return false;
   if (text.find_first_of("/?#") < colon) return false;
   for (char c : text.substr(0, colon))
-    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-          c == '+' || c == '-' || c == '.'))
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' ||
+          c == '-' || c == '.'))
       return false;
   return true;
 }
@@ -151,7 +163,9 @@ std::string HttpUrl::Authority() const {
   return text;
 }
 
-std::string HttpUrl::Text() const { return scheme + "://" + Authority() + target; }
+std::string HttpUrl::Text() const {
+  return scheme + "://" + Authority() + target;
+}
 
 std::optional<HttpUrl> ParseHttpUrl(std::string_view text) {
   text = TrimSpace(text);
@@ -178,7 +192,8 @@ std::optional<HttpUrl> ResolveHttpReference(const HttpUrl& base, std::string_vie
   reference = TrimSpace(reference);
   reference = reference.substr(0, reference.find('#'));
   if (HasScheme(reference)) return ParseHttpUrl(reference);
-  if (reference.substr(0, 2) == "//") return ParseHttpUrl(base.scheme + ":" + std::string(reference));
+  if (reference.substr(0, 2) == "//")
+    return ParseHttpUrl(base.scheme + ":" + std::string(reference));
   const std::size_t question = reference.find('?');
   const std::string_view path = reference.substr(0, question);
   const std::size_t base_question = base.target.find('?');

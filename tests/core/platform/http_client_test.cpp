@@ -21,7 +21,9 @@ HttpRequest Ask(const std::string& url, const char* method = "HEAD") {
   return request;
 }
 
-std::unique_ptr<HttpClient> LoopbackClient() { return MakeHttpClient({/*loopback_only=*/true}); }
+std::unique_ptr<HttpClient> LoopbackClient() {
+  return MakeHttpClient({/*loopback_only=*/true});
+}
 
 TEST(HttpClient, EveryAnswerOfTheTestServer) {
   HttpTestServer server;
@@ -30,8 +32,8 @@ TEST(HttpClient, EveryAnswerOfTheTestServer) {
     const char* method;
     int status;
     HttpError error;
-    const char* final_path;           // "" when the request failed
-    std::vector<int> redirects;       // statuses of the redirects followed
+    const char* final_path;      // "" when the request failed
+    std::vector<int> redirects;  // statuses of the redirects followed
   } cases[] = {
       {"/ok", "HEAD", 200, HttpError::kNone, "/ok", {}},
       {"/ok", "GET", 200, HttpError::kNone, "/ok", {}},
@@ -97,8 +99,9 @@ TEST(HttpClient, FailuresWithoutAnAnswer) {
 TEST(HttpClient, TheLoopbackSwitchStopsAddressesAndRedirectsOffThisMachine) {
   HttpTestServer server;
   const std::unique_ptr<HttpClient> client = LoopbackClient();
-  const std::vector<HttpResult> results =
-      RunRequests(*client, {Ask("http://192.0.2.1/ok"), Ask("https://example.com/"), Ask(server.Url("/outside"))});
+  const std::vector<HttpResult> results = RunRequests(
+      *client,
+      {Ask("http://192.0.2.1/ok"), Ask("https://example.com/"), Ask(server.Url("/outside"))});
   for (const HttpResult& result : results) EXPECT_EQ(result.error, HttpError::kNotLoopback);
   ASSERT_EQ(results[2].redirects.size(), 1u);
   EXPECT_EQ(results[2].final_url, "http://192.0.2.1/ok");

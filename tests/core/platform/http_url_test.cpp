@@ -44,15 +44,24 @@ TEST(HttpUrl, ResolvesLocationsAgainstTheAddressAsked) {
     const char* reference;
     const char* result;
   } cases[] = {
-      {"g", "http://a.example/b/c/g"},          {"./g", "http://a.example/b/c/g"},
-      {"g/", "http://a.example/b/c/g/"},        {"/g", "http://a.example/g"},
-      {"//g.example/x", "http://g.example/x"},  {"?y", "http://a.example/b/c/d;p?y"},
-      {"g?y", "http://a.example/b/c/g?y"},      {"#s", "http://a.example/b/c/d;p?q"},
-      {"", "http://a.example/b/c/d;p?q"},       {".", "http://a.example/b/c/"},
-      {"..", "http://a.example/b/"},            {"../g", "http://a.example/b/g"},
-      {"../../../g", "http://a.example/g"},     {"/./g/.", "http://a.example/g/"},
-      {"g/../h", "http://a.example/b/c/h"},     {"HTTPS://Other.example:8443/z", "https://other.example:8443/z"},
-      {"ftp://a.example/", nullptr},            {"mailto:x@a.example", nullptr},
+      {"g", "http://a.example/b/c/g"},
+      {"./g", "http://a.example/b/c/g"},
+      {"g/", "http://a.example/b/c/g/"},
+      {"/g", "http://a.example/g"},
+      {"//g.example/x", "http://g.example/x"},
+      {"?y", "http://a.example/b/c/d;p?y"},
+      {"g?y", "http://a.example/b/c/g?y"},
+      {"#s", "http://a.example/b/c/d;p?q"},
+      {"", "http://a.example/b/c/d;p?q"},
+      {".", "http://a.example/b/c/"},
+      {"..", "http://a.example/b/"},
+      {"../g", "http://a.example/b/g"},
+      {"../../../g", "http://a.example/g"},
+      {"/./g/.", "http://a.example/g/"},
+      {"g/../h", "http://a.example/b/c/h"},
+      {"HTTPS://Other.example:8443/z", "https://other.example:8443/z"},
+      {"ftp://a.example/", nullptr},
+      {"mailto:x@a.example", nullptr},
   };
   for (const Case& c : cases) {
     const std::optional<HttpUrl> url = ResolveHttpReference(base, c.reference);

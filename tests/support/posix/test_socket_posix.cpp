@@ -39,7 +39,9 @@ SocketHandle ListenOn(const std::string& address, int& port) {
   return fd;
 }
 
-SocketHandle BindOnly(const std::string& address, int& port) { return BoundSocket(address, port); }
+SocketHandle BindOnly(const std::string& address, int& port) {
+  return BoundSocket(address, port);
+}
 
 int WaitForConnection(const std::vector<SocketHandle>& listeners, int timeout_ms) {
   std::vector<pollfd> fds;
@@ -73,8 +75,12 @@ bool SendAll(SocketHandle socket, std::string_view bytes) {
   return true;
 }
 
-void ShutdownSocket(SocketHandle socket) { shutdown(socket, SHUT_RDWR); }
+void ShutdownSocket(SocketHandle socket) {
+  shutdown(socket, SHUT_RDWR);
+}
 
-void CloseSocket(SocketHandle socket) { close(socket); }
+void CloseSocket(SocketHandle socket) {
+  close(socket);
+}
 
 }  // namespace qvn::test

@@ -45,7 +45,9 @@ SocketHandle ListenOn(const std::string& address, int& port) {
   return s;
 }
 
-SocketHandle BindOnly(const std::string& address, int& port) { return BoundSocket(address, port); }
+SocketHandle BindOnly(const std::string& address, int& port) {
+  return BoundSocket(address, port);
+}
 
 int WaitForConnection(const std::vector<SocketHandle>& listeners, int timeout_ms) {
   fd_set set;
@@ -69,15 +71,20 @@ long ReceiveSome(SocketHandle socket, char* buffer, std::size_t size) {
 
 bool SendAll(SocketHandle socket, std::string_view bytes) {
   while (!bytes.empty()) {
-    const int n = send(static_cast<SOCKET>(socket), bytes.data(), static_cast<int>(bytes.size()), 0);
+    const int n =
+        send(static_cast<SOCKET>(socket), bytes.data(), static_cast<int>(bytes.size()), 0);
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
 }
 
-void ShutdownSocket(SocketHandle socket) { shutdown(static_cast<SOCKET>(socket), SD_BOTH); }
+void ShutdownSocket(SocketHandle socket) {
+  shutdown(static_cast<SOCKET>(socket), SD_BOTH);
+}
 
-void CloseSocket(SocketHandle socket) { closesocket(static_cast<SOCKET>(socket)); }
+void CloseSocket(SocketHandle socket) {
+  closesocket(static_cast<SOCKET>(socket));
+}
 
 }  // namespace qvn::test

@@ -67,7 +67,8 @@ std::optional<long long> Integer(std::string_view digits) {
 std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> fields;
   std::size_t start = 0;
-  for (std::size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t', start)) {
+  for (std::size_t tab = line.find('\t'); tab != std::string_view::npos;
+       tab = line.find('\t', start)) {
     fields.push_back(line.substr(start, tab - start));
     start = tab + 1;
   }
@@ -112,9 +113,12 @@ bool ExternalCache::ParseLine(std::string_view line) {
   entry.stamp = *stamp;
   verdict.status = static_cast<int>(*status);
   std::string text(fields[5]);
-  if (verdict.outcome == ExternalOutcome::kPermanentRedirect) verdict.final_url = std::move(text);
-  else if (verdict.outcome == ExternalOutcome::kError) verdict.error_text = std::move(text);
-  else verdict.reason = std::move(text);
+  if (verdict.outcome == ExternalOutcome::kPermanentRedirect)
+    verdict.final_url = std::move(text);
+  else if (verdict.outcome == ExternalOutcome::kError)
+    verdict.error_text = std::move(text);
+  else
+    verdict.reason = std::move(text);
   verdict.from_cache = true;
   Entry& slot = entries_[std::string(fields[1])];
   if (slot.stamp <= entry.stamp) slot = std::move(entry);
@@ -145,7 +149,8 @@ bool ExternalCache::Save(const std::string& path, SystemError* error) const {
   for (const auto& item : entries_) order.push_back(&item);
   // Newest first, then by address so the same cache gives the same bytes.
   std::sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-    return a->second.stamp != b->second.stamp ? a->second.stamp > b->second.stamp : a->first < b->first;
+    return a->second.stamp != b->second.stamp ? a->second.stamp > b->second.stamp
+                                              : a->first < b->first;
   });
   if (order.size() > max_entries_) order.resize(max_entries_);
   std::string bytes(kHeader);

@@ -23,7 +23,8 @@ class ExternalCache {
  public:
   /// Entries beyond max_entries are dropped when saved, oldest first.
   static constexpr std::size_t kDefaultMaxEntries = 100000;
-  explicit ExternalCache(std::size_t max_entries = kDefaultMaxEntries) : max_entries_(max_entries) {}
+  explicit ExternalCache(std::size_t max_entries = kDefaultMaxEntries)
+      : max_entries_(max_entries) {}
 
   /// The cache file's name in its folder.
   static constexpr const char* kFileName = "external-links.cache";

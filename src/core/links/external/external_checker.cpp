@@ -53,7 +53,9 @@ class ExternalRun {
  public:
   ExternalRun(const ExternalCheckOptions& options, const std::function<bool()>& should_stop,
               const ExternalProgress& progress)
-      : options_(options), should_stop_(should_stop), progress_(progress),
+      : options_(options),
+        should_stop_(should_stop),
+        progress_(progress),
         client_(MakeHttpClient({options.loopback_only})) {}
 
   ExternalCheckResult Run(const std::vector<std::string>& addresses) {
@@ -80,7 +82,8 @@ class ExternalRun {
       const auto [slot, added] = by_url.try_emplace(key, targets_.size());
       if (added) {
         targets_.push_back({key, 0, {}, {}, 0, false});
-        if (url) targets_.back().host = by_host.try_emplace(url->host, by_host.size()).first->second;
+        if (url)
+          targets_.back().host = by_host.try_emplace(url->host, by_host.size()).first->second;
       }
       targets_[slot->second].inputs.push_back(i);
     }
@@ -103,7 +106,8 @@ class ExternalRun {
     const long long now = UnixNow();
     for (std::size_t t = 0; t < targets_.size(); ++t) {
       if (targets_[t].settled) continue;
-      if (std::optional<ExternalVerdict> cached = cache_.Find(targets_[t].url, now, options_.cache_age)) {
+      if (std::optional<ExternalVerdict> cached =
+              cache_.Find(targets_[t].url, now, options_.cache_age)) {
         result_.from_cache += targets_[t].inputs.size();
         Settle(t, std::move(*cached), false);
       }
@@ -172,7 +176,8 @@ class ExternalRun {
 
   milliseconds RetryWait(const std::string& retry_after) const {
     const std::optional<std::chrono::seconds> asked = ParseRetryAfter(retry_after, UnixNow());
-    const milliseconds wait = asked ? std::chrono::duration_cast<milliseconds>(*asked) : options_.retry_default;
+    const milliseconds wait =
+        asked ? std::chrono::duration_cast<milliseconds>(*asked) : options_.retry_default;
     return std::min(wait, options_.retry_cap);
   }
 
@@ -213,7 +218,9 @@ class ExternalRun {
 
 }  // namespace
 
-std::string ExternalUserAgent() { return std::string("Quorvane/") + QVN_VERSION + " (external link check)"; }
+std::string ExternalUserAgent() {
+  return std::string("Quorvane/") + QVN_VERSION + " (external link check)";
+}
 
 ExternalCheckResult CheckExternalAddresses(const std::vector<std::string>& addresses,
                                            const ExternalCheckOptions& options,

@@ -29,21 +29,21 @@ struct ExternalCheckOptions {
   std::chrono::milliseconds connect_timeout{10000};
   std::chrono::milliseconds total_timeout{30000};  ///< one request, its redirects included
   int max_redirects = 10;
-  int max_retries = 2;                             ///< of a 429 or 503 answer
-  std::chrono::milliseconds retry_cap{60000};      ///< the longest Retry-After waited for
-  std::chrono::milliseconds retry_default{5000};   ///< the wait when a 429 or 503 names none
+  int max_retries = 2;                            ///< of a 429 or 503 answer
+  std::chrono::milliseconds retry_cap{60000};     ///< the longest Retry-After waited for
+  std::chrono::milliseconds retry_default{5000};  ///< the wait when a 429 or 503 names none
   std::string user_agent = ExternalUserAgent();
-  std::string cache_folder;                        ///< "" keeps no cache
-  std::chrono::seconds cache_age{86400};           ///< answers older than this are asked again
-  bool loopback_only = false;  ///< for tests: see HttpClientOptions::loopback_only
+  std::string cache_folder;               ///< "" keeps no cache
+  std::chrono::seconds cache_age{86400};  ///< answers older than this are asked again
+  bool loopback_only = false;             ///< for tests: see HttpClientOptions::loopback_only
 };
 
 struct ExternalCheckResult {
   std::vector<ExternalVerdict> verdicts;  ///< one per address given, in the same order
-  bool stopped = false;       ///< should_stop ended the run; unanswered addresses are kNotChecked
-  std::size_t requests = 0;   ///< requests sent (GETs after HEADs and retries included)
-  std::size_t from_cache = 0; ///< addresses answered from the cache
-  std::string cache_problem;  ///< why the cache file could not be written; "" when it was
+  bool stopped = false;        ///< should_stop ended the run; unanswered addresses are kNotChecked
+  std::size_t requests = 0;    ///< requests sent (GETs after HEADs and retries included)
+  std::size_t from_cache = 0;  ///< addresses answered from the cache
+  std::string cache_problem;   ///< why the cache file could not be written; "" when it was
 };
 
 /// Called after each address is answered: checked of total addresses given.

@@ -29,46 +29,81 @@ ExternalVerdict VerdictOf(const HttpResult& result) {
 
 std::string StandardReason(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 204: return "No Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 303: return "See Other";
-    case 304: return "Not Modified";
-    case 307: return "Temporary Redirect";
-    case 308: return "Permanent Redirect";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 406: return "Not Acceptable";
-    case 408: return "Request Timeout";
-    case 410: return "Gone";
-    case 429: return "Too Many Requests";
-    case 451: return "Unavailable For Legal Reasons";
-    case 500: return "Internal Server Error";
-    case 501: return "Not Implemented";
-    case 502: return "Bad Gateway";
-    case 503: return "Service Unavailable";
-    case 504: return "Gateway Timeout";
-    default: return "";
+    case 200:
+      return "OK";
+    case 204:
+      return "No Content";
+    case 301:
+      return "Moved Permanently";
+    case 302:
+      return "Found";
+    case 303:
+      return "See Other";
+    case 304:
+      return "Not Modified";
+    case 307:
+      return "Temporary Redirect";
+    case 308:
+      return "Permanent Redirect";
+    case 400:
+      return "Bad Request";
+    case 401:
+      return "Unauthorized";
+    case 403:
+      return "Forbidden";
+    case 404:
+      return "Not Found";
+    case 405:
+      return "Method Not Allowed";
+    case 406:
+      return "Not Acceptable";
+    case 408:
+      return "Request Timeout";
+    case 410:
+      return "Gone";
+    case 429:
+      return "Too Many Requests";
+    case 451:
+      return "Unavailable For Legal Reasons";
+    case 500:
+      return "Internal Server Error";
+    case 501:
+      return "Not Implemented";
+    case 502:
+      return "Bad Gateway";
+    case 503:
+      return "Service Unavailable";
+    case 504:
+      return "Gateway Timeout";
+    default:
+      return "";
   }
 }
 
 std::string ExternalErrorName(HttpError error) {
   switch (error) {
-    case HttpError::kNone: return "";
-    case HttpError::kDns: return "DNS failure";
-    case HttpError::kRefused: return "connection refused";
-    case HttpError::kTls: return "TLS failure";
-    case HttpError::kTimeout: return "timeout";
-    case HttpError::kTooManyRedirects: return "too many redirects";
-    case HttpError::kBadReply: return "no valid answer";
-    case HttpError::kBadAddress: return "not a valid address";
-    case HttpError::kNotLoopback: return "not a loopback address";
-    case HttpError::kCancelled: return "stopped";
-    case HttpError::kOther: return "error";
+    case HttpError::kNone:
+      return "";
+    case HttpError::kDns:
+      return "DNS failure";
+    case HttpError::kRefused:
+      return "connection refused";
+    case HttpError::kTls:
+      return "TLS failure";
+    case HttpError::kTimeout:
+      return "timeout";
+    case HttpError::kTooManyRedirects:
+      return "too many redirects";
+    case HttpError::kBadReply:
+      return "no valid answer";
+    case HttpError::kBadAddress:
+      return "not a valid address";
+    case HttpError::kNotLoopback:
+      return "not a loopback address";
+    case HttpError::kCancelled:
+      return "stopped";
+    case HttpError::kOther:
+      return "error";
   }
   return "error";
 }

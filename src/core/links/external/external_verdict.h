@@ -17,15 +17,17 @@ enum class ExternalOutcome {
 
 struct ExternalVerdict {
   ExternalOutcome outcome = ExternalOutcome::kNotChecked;
-  int status = 0;          ///< the final answer's status (0 for kError, kNotChecked)
-  std::string reason;      ///< its reason phrase; the standard one when the server sent none
-  std::string final_url;   ///< kPermanentRedirect: where the redirects end
+  int status = 0;         ///< the final answer's status (0 for kError, kNotChecked)
+  std::string reason;     ///< its reason phrase; the standard one when the server sent none
+  std::string final_url;  ///< kPermanentRedirect: where the redirects end
   HttpError error = HttpError::kNone;  ///< kError: why
-  std::string error_text;  ///< kError: the HTTP library's wording
+  std::string error_text;              ///< kError: the HTTP library's wording
   bool from_cache = false;
 
   /// kStatus and kError: the kinds external-status and external-error.
-  bool broken() const { return outcome == ExternalOutcome::kStatus || outcome == ExternalOutcome::kError; }
+  bool broken() const {
+    return outcome == ExternalOutcome::kStatus || outcome == ExternalOutcome::kError;
+  }
 };
 
 /// The verdict on a request's result.

@@ -12,7 +12,8 @@ long long DaysFromCivil(long long year, int month, int day) {
   const long long era = (year >= 0 ? year : year - 399) / 400;
   const long long year_of_era = year - era * 400;
   const long long day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long long day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  const long long day_of_era =
+      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
   return era * 146097 + day_of_era - 719468;
 }
 
@@ -40,7 +41,8 @@ std::optional<long long> Number(std::string_view digits) {
 // "hh:mm:ss" as seconds of the day.
 std::optional<long long> TimeOfDay(std::string_view text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
-  const auto h = Number(text.substr(0, 2)), m = Number(text.substr(3, 2)), s = Number(text.substr(6, 2));
+  const auto h = Number(text.substr(0, 2)), m = Number(text.substr(3, 2)),
+             s = Number(text.substr(6, 2));
   if (!h || !m || !s || *h > 23 || *m > 59 || *s > 60) return std::nullopt;
   return *h * 3600 + *m * 60 + *s;
 }

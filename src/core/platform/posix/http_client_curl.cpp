@@ -127,7 +127,8 @@ class CurlExchanger : public HttpExchanger {
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     if (exchange.method == "HEAD") curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(exchange.connect_timeout.count()));
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(exchange.connect_timeout.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(exchange.total_timeout.count()));
     curl_easy_setopt(easy, CURLOPT_USERAGENT, exchange.user_agent.c_str());
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, OnHeader);
@@ -174,13 +175,14 @@ class CurlExchanger : public HttpExchanger {
       if (found == transfers_.end()) continue;
       Transfer& transfer = *found->second;
       HttpExchangeResult& result = transfer.result;
-      const bool complete = code == CURLE_OK || (code == CURLE_WRITE_ERROR && transfer.body_started);
+      const bool complete =
+          code == CURLE_OK || (code == CURLE_WRITE_ERROR && transfer.body_started);
       if (!complete || result.status == 0) {
         long os_errno = 0;
         curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &os_errno);
         result.error = complete ? HttpError::kBadReply : ErrorOf(code, os_errno);
-        result.error_text = transfer.error_buffer[0] != '\0' ? transfer.error_buffer
-                                                             : curl_easy_strerror(code);
+        result.error_text =
+            transfer.error_buffer[0] != '\0' ? transfer.error_buffer : curl_easy_strerror(code);
       }
       done.push_back(std::move(result));
       curl_multi_remove_handle(multi_, easy);

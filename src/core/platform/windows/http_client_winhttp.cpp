@@ -33,7 +33,8 @@ constexpr std::chrono::seconds kIdleWorkerLife{30};
 
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(size), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
   return out;
@@ -41,8 +42,8 @@ std::wstring Widen(const std::string& text) {
 
 std::string Narrow(const std::wstring& text) {
   if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                       0, nullptr, nullptr);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
                       nullptr, nullptr);
@@ -50,14 +51,32 @@ std::string Narrow(const std::wstring& text) {
 }
 
 // A header of the answer as text; "" when it is not there.
-std::string QueryHeader(HINTERNET request, DWORD info, const wchar_t* name = WINHTTP_HEADER_NAME_BY_INDEX) {
+std::string QueryHeader(HINTERNET request, DWORD info,
+                        const wchar_t* name = WINHTTP_HEADER_NAME_BY_INDEX) {
   DWORD bytes = 0;
-  WinHttpQueryHeaders(request, info, name, WINHTTP_NO_OUTPUT_BUFFER, &bytes, WINHTTP_NO_HEADER_INDEX);
+  WinHttpQueryHeaders(request, info, name, WINHTTP_NO_OUTPUT_BUFFER, &bytes,
+                      WINHTTP_NO_HEADER_INDEX);
   if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || bytes == 0) return {};
   std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-  if (!WinHttpQueryHeaders(request, info, name, value.data(), &bytes, WINHTTP_NO_HEADER_INDEX)) return {};
+  if (!WinHttpQueryHeaders(request, info, name, value.data(), &bytes, WINHTTP_NO_HEADER_INDEX))
+    return {};
   value.resize(bytes / sizeof(wchar_t));
   return Narrow(value);
+}
+
+// The system's wording of a WinHTTP (or socket) error, with its number.
+std::string ErrorText(DWORD code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE |
+          FORMAT_MESSAGE_IGNORE_INSERTS,
+      GetModuleHandleW(L"winhttp.dll"), code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring wide = length > 0 ? std::wstring(text, length) : L"";
+  if (text != nullptr) LocalFree(text);
+  while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' '))
+    wide.pop_back();
+  const std::string number = "WinHTTP error " + std::to_string(code);
+  return wide.empty() ? number : Narrow(wide) + " (" + number + ")";
 }
 
 HttpError ErrorOf(DWORD code) {
@@ -157,13 +176,41 @@ struct Pool {
   }
 };
 
+// What every request gets: no redirects followed, the timeouts, our User-Agent.
+void Configure(HINTERNET request, const HttpExchange& exchange) {
+  DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+  WinHttpSetOption(request, WINHTTP_OPTION_REDIRECT_POLICY, &never, sizeof never);
+  const int connect_ms = static_cast<int>(exchange.connect_timeout.count());
+  const int total_ms = static_cast<int>(exchange.total_timeout.count());
+  WinHttpSetTimeouts(request, connect_ms, connect_ms, total_ms, total_ms);
+  // Wine honours only this one of the receive timeouts on a request handle.
+  DWORD response_ms = static_cast<DWORD>(total_ms);
+  WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response_ms,
+                   sizeof response_ms);
+  const std::wstring agent = L"User-Agent: " + Widen(exchange.user_agent);
+  WinHttpAddRequestHeaders(request, agent.c_str(), static_cast<DWORD>(-1L),
+                           WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE);
+}
+
+// The status, reason and the two headers we use; false when there is no status.
+bool ReadHead(HINTERNET request, HttpExchangeResult& result) {
+  DWORD status = 0, size = sizeof status;
+  WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                      WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX);
+  result.status = static_cast<int>(status);
+  result.reason = QueryHeader(request, WINHTTP_QUERY_STATUS_TEXT);
+  result.location = QueryHeader(request, WINHTTP_QUERY_LOCATION);
+  result.retry_after = QueryHeader(request, WINHTTP_QUERY_CUSTOM, L"Retry-After");
+  return result.status != 0;
+}
+
 // The head of one answer, or why there is none.
 HttpExchangeResult Exchange(Pool& pool, std::uint64_t id, const HttpExchange& exchange) {
   HttpExchangeResult result;
   result.id = id;
   const auto fail = [&result](DWORD code) {
     result.error = ErrorOf(code);
-    result.error_text = "WinHTTP error " + std::to_string(code);
+    result.error_text = ErrorText(code);
     return result;
   };
   HINTERNET connect = WinHttpConnect(pool.session, Widen(exchange.url.host).c_str(),
@@ -183,29 +230,14 @@ HttpExchangeResult Exchange(Pool& pool, std::uint64_t id, const HttpExchange& ex
     WinHttpCloseHandle(connect);
     return fail(ERROR_WINHTTP_OPERATION_CANCELLED);
   }
-  DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
-  WinHttpSetOption(request, WINHTTP_OPTION_REDIRECT_POLICY, &never, sizeof never);
-  const int connect_ms = static_cast<int>(exchange.connect_timeout.count());
-  const int total_ms = static_cast<int>(exchange.total_timeout.count());
-  WinHttpSetTimeouts(request, connect_ms, connect_ms, total_ms, total_ms);
-  DWORD response_ms = static_cast<DWORD>(total_ms);
-  WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response_ms, sizeof response_ms);
-  const std::wstring agent = L"User-Agent: " + Widen(exchange.user_agent);
-  WinHttpAddRequestHeaders(request, agent.c_str(), static_cast<DWORD>(-1L),
-                           WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE);
+  Configure(request, exchange);
   // The body is never read: closing the handle after the head drops the connection.
-  if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+  if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                          0) ||
       !WinHttpReceiveResponse(request, nullptr)) {
     fail(GetLastError());
-  } else {
-    DWORD status = 0, size = sizeof status;
-    WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                        WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX);
-    result.status = static_cast<int>(status);
-    result.reason = QueryHeader(request, WINHTTP_QUERY_STATUS_TEXT);
-    result.location = QueryHeader(request, WINHTTP_QUERY_LOCATION);
-    result.retry_after = QueryHeader(request, WINHTTP_QUERY_CUSTOM, L"Retry-After");
-    if (result.status == 0) fail(ERROR_WINHTTP_INVALID_SERVER_RESPONSE);
+  } else if (!ReadHead(request, result)) {
+    fail(ERROR_WINHTTP_INVALID_SERVER_RESPONSE);
   }
   WinHttpCloseHandle(connect);  // the request handle is closed by Finish
   return result;
@@ -231,12 +263,13 @@ class WinHttpExchanger : public HttpExchanger {
  public:
   explicit WinHttpExchanger(bool use_proxy) : pool_(std::make_shared<Pool>()) {
     if (use_proxy)
-      pool_->session = WinHttpOpen(L"Quorvane", WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME,
-                                   WINHTTP_NO_PROXY_BYPASS, 0);
+      pool_->session = WinHttpOpen(L"Quorvane", WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
+                                   WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
     // Before Windows 8.1 (and on Wine) the automatic proxy type is unknown.
     if (pool_->session == nullptr)
-      pool_->session = WinHttpOpen(L"Quorvane", use_proxy ? WINHTTP_ACCESS_TYPE_DEFAULT_PROXY : WINHTTP_ACCESS_TYPE_NO_PROXY,
-                                   WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+      pool_->session = WinHttpOpen(
+          L"Quorvane", use_proxy ? WINHTTP_ACCESS_TYPE_DEFAULT_PROXY : WINHTTP_ACCESS_TYPE_NO_PROXY,
+          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
   }
 
   ~WinHttpExchanger() override {

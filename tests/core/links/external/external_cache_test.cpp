@@ -9,14 +9,18 @@ namespace {
 
 using std::chrono::seconds;
 
-ExternalVerdict Verdict(ExternalOutcome outcome, int status, const char* text, HttpError error = HttpError::kNone) {
+ExternalVerdict Verdict(ExternalOutcome outcome, int status, const char* text,
+                        HttpError error = HttpError::kNone) {
   ExternalVerdict verdict;
   verdict.outcome = outcome;
   verdict.status = status;
   verdict.error = error;
-  if (outcome == ExternalOutcome::kPermanentRedirect) verdict.final_url = text;
-  else if (outcome == ExternalOutcome::kError) verdict.error_text = text;
-  else verdict.reason = text;
+  if (outcome == ExternalOutcome::kPermanentRedirect)
+    verdict.final_url = text;
+  else if (outcome == ExternalOutcome::kError)
+    verdict.error_text = text;
+  else
+    verdict.reason = text;
   return verdict;
 }
 
@@ -63,9 +67,11 @@ TEST(ExternalCache, AFileOfAnotherKindOrBadLinesAreIgnored) {
       {good, 0},
       {"", 0},
       {std::string("\0\xFF\n", 3) + good, 0},
-      {"quorvane-external-cache 1\n1000\thttp://b.example/\tok\t200\tOK\n" + good, 1},   // five fields
-      {"quorvane-external-cache 1\nx\thttp://b.example/\tok\t200\t\tOK\n" + good, 1},    // no time
-      {"quorvane-external-cache 1\n1\thttp://b.example/\tmaybe\t200\t\tOK\n" + good, 1}, // no outcome
+      {"quorvane-external-cache 1\n1000\thttp://b.example/\tok\t200\tOK\n" + good,
+       1},  // five fields
+      {"quorvane-external-cache 1\nx\thttp://b.example/\tok\t200\t\tOK\n" + good, 1},  // no time
+      {"quorvane-external-cache 1\n1\thttp://b.example/\tmaybe\t200\t\tOK\n" + good,
+       1},  // no outcome
       {"quorvane-external-cache 1\n1\thttp://b.example/\terror\t0\tgremlins\tx\n" + good, 1},
       {"quorvane-external-cache 1\n" + good.substr(0, 20), 0},
   };
@@ -84,13 +90,16 @@ TEST(ExternalCache, KeepsTheNewestEntriesWithinItsSize) {
   test::TempDir dir;
   ExternalCache cache(3);
   for (int i = 0; i < 5; ++i)
-    cache.Store("http://a.example/" + std::to_string(i), Verdict(ExternalOutcome::kOk, 200, "OK"), 100 + i);
+    cache.Store("http://a.example/" + std::to_string(i), Verdict(ExternalOutcome::kOk, 200, "OK"),
+                100 + i);
   ASSERT_TRUE(cache.Save(dir.path() + "cache", nullptr));
   ExternalCache read;
   read.Load(dir.path() + "cache");
   EXPECT_EQ(read.size(), 3u);
   for (int i = 0; i < 5; ++i)
-    EXPECT_EQ(read.Find("http://a.example/" + std::to_string(i), 105, seconds(100)).has_value(), i >= 2) << i;
+    EXPECT_EQ(read.Find("http://a.example/" + std::to_string(i), 105, seconds(100)).has_value(),
+              i >= 2)
+        << i;
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ ExternalCheckOptions TestOptions() {
   return options;
 }
 
-ExternalCheckResult Check(const std::vector<std::string>& addresses, const ExternalCheckOptions& options) {
+ExternalCheckResult Check(const std::vector<std::string>& addresses,
+                          const ExternalCheckOptions& options) {
   return CheckExternalAddresses(addresses, options, {}, {});
 }
 
@@ -38,7 +39,8 @@ TEST(ExternalChecker, AVerdictForEveryAnswer) {
       {server.Url("/ok"), O::kOk, "", 4, 0},  // and as the end of the next three
       {server.Url("/found"), O::kOk, "", 1, 0},
       {server.Url("/moved"), O::kPermanentRedirect, "permanent redirect to /ok", 2, 0},  // and next
-      {server.Url("/temporary-then-moved"), O::kPermanentRedirect, "permanent redirect to /ok", 1, 0},
+      {server.Url("/temporary-then-moved"), O::kPermanentRedirect, "permanent redirect to /ok", 1,
+       0},
       {server.Url("/loop"), O::kError, "too many redirects", 11, 0},
       {server.Url("/missing"), O::kStatus, "404 Not Found", 1, 1},
       {server.Url("/gone"), O::kStatus, "410 Gone", 1, 1},
@@ -100,7 +102,7 @@ TEST(ExternalChecker, EachAddressIsAskedOnceWithItsVerdictForEveryWriting) {
 TEST(ExternalChecker, LimitsPerHostAndInAll) {
   HttpTestServerOptions slow;
   slow.addresses = {"127.0.0.1", "127.0.0.2", "127.0.0.3"};
-  slow.delay = milliseconds(100);
+  slow.delay = milliseconds(150);  // long enough for every request of a round to overlap
   struct Case {
     std::size_t jobs, per_host, hosts;
     int most;
@@ -108,12 +110,14 @@ TEST(ExternalChecker, LimitsPerHostAndInAll) {
   for (const Case& c : cases) {
     HttpTestServer server(slow);
     std::vector<std::string> addresses;
-    for (int i = 0; i < 12; ++i) addresses.push_back(server.Url("/d/" + std::to_string(i), i % c.hosts));
+    for (int i = 0; i < 12; ++i)
+      addresses.push_back(server.Url("/d/" + std::to_string(i), i % c.hosts));
     ExternalCheckOptions options = TestOptions();
     options.jobs = c.jobs;
     options.per_host = c.per_host;
     const ExternalCheckResult result = Check(addresses, options);
-    for (const ExternalVerdict& verdict : result.verdicts) EXPECT_EQ(verdict.outcome, ExternalOutcome::kOk);
+    for (const ExternalVerdict& verdict : result.verdicts)
+      EXPECT_EQ(verdict.outcome, ExternalOutcome::kOk);
     EXPECT_EQ(server.MaxConcurrent(), c.most) << c.jobs << " jobs, " << c.per_host << " per host";
   }
 }
@@ -124,7 +128,8 @@ TEST(ExternalChecker, StopEndsTheRequestsUnderWay) {
   options.total_timeout = milliseconds(60000);
   const ExternalCheckResult result = CheckExternalAddresses(
       {server.Url("/ok"), server.Url("/slow")}, options,
-      [&] { return server.Requests("HEAD", "/slow") > 0 && server.Requests("HEAD", "/ok") > 0; }, {});
+      [&] { return server.Requests("HEAD", "/slow") > 0 && server.Requests("HEAD", "/ok") > 0; },
+      {});
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.verdicts[1].outcome, ExternalOutcome::kNotChecked);
 }
@@ -134,8 +139,8 @@ TEST(ExternalChecker, ASecondRunWithinTheCacheAgeAsksNothing) {
   test::TempDir data;
   ExternalCheckOptions options = TestOptions();
   options.cache_folder = data.path() + "cache";
-  const std::vector<std::string> addresses = {server.Url("/ok"), server.Url("/missing"), server.Url("/moved"),
-                                              server.ClosedPortUrl()};
+  const std::vector<std::string> addresses = {server.Url("/ok"), server.Url("/missing"),
+                                              server.Url("/moved"), server.ClosedPortUrl()};
   const ExternalCheckResult first = Check(addresses, options);
   const int asked = server.TotalRequests();
   const ExternalCheckResult second = Check(addresses, options);
