@@ -1,15 +1,14 @@
 // HTTP exchanges with libcurl's multi interface: all transfers run on the
 // thread that calls Wait, which polls their sockets; no thread of our own.
 
-#include <curl/curl.h>
-
 #include <cerrno>
 #include <memory>
-#include <mutex>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "core/platform/http_exchange.h"
+#include "core/platform/posix/curl_library.h"
 
 namespace qvn {
 namespace {
@@ -106,57 +105,58 @@ HttpError ErrorOf(CURLcode code, long os_errno) {
 
 class CurlExchanger : public HttpExchanger {
  public:
-  explicit CurlExchanger(bool use_proxy) : use_proxy_(use_proxy) {
-    static std::once_flag global;
-    std::call_once(global, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    multi_ = curl_multi_init();
+  explicit CurlExchanger(bool use_proxy) : use_proxy_(use_proxy), curl_(Curl()) {
+    if (curl_.loaded) multi_ = curl_.multi_init();
   }
 
   ~CurlExchanger() override {
     CancelAll();
-    curl_multi_cleanup(multi_);
+    if (multi_ != nullptr) curl_.multi_cleanup(multi_);
   }
 
   void Start(std::uint64_t id, const HttpExchange& exchange) override {
+    if (multi_ == nullptr) return Unavailable(id);
     auto transfer = std::make_unique<Transfer>();
     transfer->id = id;
     transfer->result.id = id;
-    CURL* easy = transfer->easy = curl_easy_init();
+    CURL* easy = transfer->easy = curl_.easy_init();
     const std::string url = exchange.url.Text();
-    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    if (exchange.method == "HEAD") curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(exchange.connect_timeout.count()));
-    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(exchange.total_timeout.count()));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, exchange.user_agent.c_str());
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, OnHeader);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, transfer.get());
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, OnBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.get());
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, transfer->error_buffer);
-    curl_easy_setopt(easy, CURLOPT_PRIVATE, transfer.get());
-    if (!use_proxy_) curl_easy_setopt(easy, CURLOPT_NOPROXY, "*");
-    curl_multi_add_handle(multi_, easy);
+    curl_.easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_.easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    if (exchange.method == "HEAD") curl_.easy_setopt(easy, CURLOPT_NOBODY, 1L);
+    curl_.easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_.easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                      static_cast<long>(exchange.connect_timeout.count()));
+    curl_.easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(exchange.total_timeout.count()));
+    curl_.easy_setopt(easy, CURLOPT_USERAGENT, exchange.user_agent.c_str());
+    curl_.easy_setopt(easy, CURLOPT_HEADERFUNCTION, OnHeader);
+    curl_.easy_setopt(easy, CURLOPT_HEADERDATA, transfer.get());
+    curl_.easy_setopt(easy, CURLOPT_WRITEFUNCTION, OnBody);
+    curl_.easy_setopt(easy, CURLOPT_WRITEDATA, transfer.get());
+    curl_.easy_setopt(easy, CURLOPT_ERRORBUFFER, transfer->error_buffer);
+    curl_.easy_setopt(easy, CURLOPT_PRIVATE, transfer.get());
+    if (!use_proxy_) curl_.easy_setopt(easy, CURLOPT_NOPROXY, "*");
+    curl_.multi_add_handle(multi_, easy);
     transfers_[easy] = std::move(transfer);
   }
 
   std::vector<HttpExchangeResult> Wait(std::chrono::milliseconds timeout) override {
-    std::vector<HttpExchangeResult> done;
+    std::vector<HttpExchangeResult> done = std::exchange(unavailable_, {});
+    if (multi_ == nullptr) return done;
     Collect(done);
     if (done.empty()) {
       int ready = 0;
-      curl_multi_poll(multi_, nullptr, 0, static_cast<int>(timeout.count()), &ready);
+      curl_.multi_poll(multi_, nullptr, 0, static_cast<int>(timeout.count()), &ready);
       Collect(done);
     }
     return done;
   }
 
   void CancelAll() override {
+    unavailable_.clear();
     for (auto& [easy, transfer] : transfers_) {
-      curl_multi_remove_handle(multi_, easy);
-      curl_easy_cleanup(easy);
+      curl_.multi_remove_handle(multi_, easy);
+      curl_.easy_cleanup(easy);
     }
     transfers_.clear();
   }
@@ -165,9 +165,9 @@ class CurlExchanger : public HttpExchanger {
   // Lets curl do what it can now, then takes out the transfers that ended.
   void Collect(std::vector<HttpExchangeResult>& done) {
     int running = 0;
-    curl_multi_perform(multi_, &running);
+    curl_.multi_perform(multi_, &running);
     int queued = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
+    while (CURLMsg* message = curl_.multi_info_read(multi_, &queued)) {
       if (message->msg != CURLMSG_DONE) continue;
       CURL* easy = message->easy_handle;
       const CURLcode code = message->data.result;
@@ -179,20 +179,31 @@ class CurlExchanger : public HttpExchanger {
           code == CURLE_OK || (code == CURLE_WRITE_ERROR && transfer.body_started);
       if (!complete || result.status == 0) {
         long os_errno = 0;
-        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &os_errno);
+        curl_.easy_getinfo(easy, CURLINFO_OS_ERRNO, &os_errno);
         result.error = complete ? HttpError::kBadReply : ErrorOf(code, os_errno);
         result.error_text =
-            transfer.error_buffer[0] != '\0' ? transfer.error_buffer : curl_easy_strerror(code);
+            transfer.error_buffer[0] != '\0' ? transfer.error_buffer : curl_.easy_strerror(code);
       }
       done.push_back(std::move(result));
-      curl_multi_remove_handle(multi_, easy);
-      curl_easy_cleanup(easy);
+      curl_.multi_remove_handle(multi_, easy);
+      curl_.easy_cleanup(easy);
       transfers_.erase(found);
     }
   }
 
+  // Without libcurl every exchange fails, saying why.
+  void Unavailable(std::uint64_t id) {
+    HttpExchangeResult result;
+    result.id = id;
+    result.error = HttpError::kOther;
+    result.error_text = "libcurl is not available: " + curl_.problem;
+    unavailable_.push_back(std::move(result));
+  }
+
   bool use_proxy_;
+  const CurlLibrary& curl_;
   CURLM* multi_ = nullptr;
+  std::vector<HttpExchangeResult> unavailable_;
   std::unordered_map<CURL*, std::unique_ptr<Transfer>> transfers_;
 };
 
