@@ -163,6 +163,8 @@ int Execute(const CliRequest& request, const CliStreams& io) {
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
   if (loaded <= 0) return Fail(io.err, CatalogueFailureText(loaded, catalogue_path));
+  if (choices.more.external)
+    choices.more.external_cache_folder = DataFolderPath(catalogue.Get(texts::kDataFolderName));
   if (request.command == Command::kExplain)
     return RunExplainCommand(request.explain, choices, request.settings_file, io.out, io.err);
 

@@ -10,6 +10,7 @@
 #include "core/platform/path.h"
 #include "core/results/file_list.h"
 #include "core/results/orphan_report.h"
+#include "core/platform/data_folder.h"
 #include "core/settings/catalogue_texts.h"
 
 namespace qvn::app {
@@ -116,6 +117,10 @@ void MainPresenter::StartRun(RunKind kind) {
   outcome->choices = choices_;
   outcome->data_folder = data_folder_;
   outcome->data_folder_name = catalogue_.Get(texts::kDataFolderName);
+  // Answers of other sites are kept beside the reports.
+  if (kind == RunKind::kCheck && outcome->choices.more.external)
+    outcome->choices.more.external_cache_folder =
+        data_folder_.empty() ? DataFolderPath(outcome->data_folder_name) : data_folder_;
   MainView& view = view_;
   view_.RunInBackground(
       [this, &view, control = control_, outcome] {

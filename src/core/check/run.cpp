@@ -2,6 +2,7 @@
 
 #include "core/platform/path.h"
 #include "core/text/text.h"
+#include "core/check/external_links.h"
 #include "core/check/page_pipeline.h"
 #include "core/site/walk.h"
 
@@ -27,6 +28,7 @@ class CheckVisitor : public PageVisitor {
   // Reading a page tells whether it is empty, so the walk need not ask.
   bool SkipsEmptyPagesItself() const override { return true; }
   void Finish() { pipeline_.Finish(); }
+  ExternalLinks& external() { return external_; }
 
  private:
   void Commit(const std::string& path, bool has_content, std::vector<BrokenLink>& broken) {
@@ -35,6 +37,10 @@ class CheckVisitor : public PageVisitor {
     status_.PageStarted(number, RelativePart(path, top_length_));
     std::size_t added = 0;
     for (auto& link : broken) {
+      if (IsExternalKind(link.kind)) {
+        external_.Add(path, std::move(link), result_.broken_links.size());
+        continue;
+      }
       result_.broken_links.Add(path, std::move(link));
       status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));
       // A page with a great many broken links must not freeze the window; a
@@ -47,6 +53,7 @@ class CheckVisitor : public PageVisitor {
   Status& status_;
   CheckResult& result_;
   std::size_t top_length_;
+  ExternalLinks external_;
 };
 
 class ListVisitor : public PageVisitor {
@@ -75,6 +82,7 @@ CheckResult RunCheck(const Selection& selection, Status& status, unsigned worker
   WalkFolders(selection, sticky, visitor);
   visitor.Finish();
   result.stopped = sticky.stopped();
+  if (selection.more.external) visitor.external().Check(selection.more, sticky, result);
   return result;
 }
 
