@@ -99,11 +99,15 @@ void SetMoreChecks(Settings& settings, const MoreChecks& more);
 /// Number of fields of a complete settings file: one without the more
 /// checks, which then take their defaults.
 inline constexpr int kSettingsFields = 7;
+/// Number of fields of a file that holds the more checks, and not the
+/// check of links to other sites.
+inline constexpr int kMoreChecksFields = 14;
 /// Number of fields of a file that holds every field.
 inline constexpr int kAllSettingsFields = static_cast<int>(std::size(kSettingsFieldTable));
 /// Where the groups of fields end that a file may end with: the first
 /// seven, the more checks, the links to other sites.
-inline constexpr int kSettingsFieldGroupEnds[] = {kSettingsFields, 14, kAllSettingsFields};
+inline constexpr int kSettingsFieldGroupEnds[] = {kSettingsFields, kMoreChecksFields,
+                                                  kAllSettingsFields};
 
 /// True when fields_read (as ParseSettings returns it) means the whole file
 /// was read: it ended where a group of fields ends.
