@@ -3,10 +3,11 @@
 // each answered after DELAY, checked with JOBS requests at once, against the
 // ideal COUNT × DELAY / JOBS. With --site DIR it also writes a site whose
 // pages link every address and, with --linkchecker, times that program's
-// check of the site against the same server in the same run.
+// check of the site against the same server in the same run; with --qvn
+// PATH, that qvn's `check --external` of the site too.
 //
 //   external_bench [--count N] [--delay-ms D] [--jobs J] [--hosts H]
-//                  [--site DIR] [--linkchecker]
+//                  [--site DIR] [--linkchecker] [--qvn PATH]
 
 #include <chrono>
 #include <cstdio>
@@ -29,6 +30,7 @@ struct Settings {
   int hosts = 8;
   std::string site;
   bool linkchecker = false;
+  std::string qvn;
 };
 
 bool ParseArguments(int argc, char** argv, Settings& s) {
@@ -47,6 +49,8 @@ bool ParseArguments(int argc, char** argv, Settings& s) {
       s.hosts = std::atoi(argv[++i]);
     else if (arg == "--site" && has_value)
       s.site = argv[++i];
+    else if (arg == "--qvn" && has_value)
+      s.qvn = argv[++i];
     else
       return false;
   }
@@ -81,7 +85,7 @@ int main(int argc, char** argv) {
   if (!ParseArguments(argc, argv, s)) {
     std::fprintf(stderr,
                  "usage: external_bench [--count N] [--delay-ms D] [--jobs J] [--hosts H] "
-                 "[--site DIR] [--linkchecker]\n");
+                 "[--site DIR] [--linkchecker] [--qvn PATH]\n");
     return 2;
   }
   qvn::test::HttpTestServerOptions server_options;
@@ -113,6 +117,19 @@ int main(int argc, char** argv) {
   if (s.site.empty()) return ok == s.count ? 0 : 1;
 
   WriteSite(s.site, addresses);
+  if (!s.qvn.empty()) {
+    const int asked_before = server.TotalRequests();
+    const std::string command = "'" + s.qvn + "' check '" + s.site +
+                                "' --external --external-loopback-only --external-cache 0 "
+                                "--external-jobs " + std::to_string(s.jobs) +
+                                " --format json --out /dev/null >/dev/null 2>&1";
+    const Clock::time_point qvn_start = Clock::now();
+    const int status = std::system(command.c_str());
+    const double qvn = Seconds(Clock::now() - qvn_start);
+    std::printf("qvn check --external: %.2f s (%.2fx the ideal; exit status %d, %d requests)\n",
+                qvn, qvn / ideal, status, server.TotalRequests() - asked_before);
+    std::fflush(stdout);
+  }
   if (!s.linkchecker) return ok == s.count ? 0 : 1;
   const int before = server.TotalRequests();
   const std::string command = "linkchecker --no-status -o none --check-extern -t " +
