@@ -118,6 +118,9 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
     return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
   const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
+  // The check itself is whole; only the next run will have to ask again.
+  if (!result.external.problem.empty())
+    io.err << "qvn: cannot keep the answers of other sites: " << result.external.problem << '\n';
   if (WritesTextReports(options) &&
       !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", io))
     return kExitBadInput;

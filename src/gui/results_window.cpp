@@ -188,6 +188,10 @@ void ResultsWindow::UpdateCounts() {
   for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
     if (counts[kind] > 0) parts << Counted(counts[kind], kLabels[kind][0], kLabels[kind][1]);
   if (!parts.isEmpty()) text += ": " + parts.join(", ");
+  // Not broken, so not rows; the JSON document lists them with where they end.
+  if (const auto moved = static_cast<long long>(result_.external.redirects.size()); moved > 0)
+    text += "; " + Counted(moved, "link to another site moved for good",
+                           "links to other sites moved for good");
   if (result_.stopped) text += QStringLiteral(" (the check was stopped: incomplete)");
   lblCounts->setText(text);
 }
