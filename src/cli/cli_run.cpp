@@ -126,7 +126,7 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
     return kExitBadInput;
   if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
-                                        result.stopped)
+                                        result.stopped, result.external.checked)
                     << '\n';
   return result.stopped ? StoppedExitStatus() : delivery.ExitStatus(result);
 }

@@ -161,7 +161,8 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
   if (!result.broken_links.empty()) ShowReports(outcome);
   SetProgress("");
   if (!result.stopped)
-    SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false));
+    SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false,
+                               result.external.checked));
   last_check_ = std::move(outcome.check);
   UpdateResultsAfterCheck();
   if (view_.IsShown(Window::kViewer2)) view_.ShowWindow(Window::kViewer2, std::nullopt);

@@ -93,11 +93,13 @@ ListResult RunList(const Selection& selection, Status& status) {
   return result;
 }
 
-std::string CheckOutcomeText(long long broken_links, bool stopped) {
+std::string CheckOutcomeText(long long broken_links, bool stopped, bool external) {
   if (stopped) return "Checking of links was stopped.";
-  if (broken_links == 0) return "Congratulations!  There are no broken local links.";
-  if (broken_links == 1) return "There is only one broken local link.";
-  return "There are " + std::to_string(broken_links) + " broken local links.";
+  // Links to other sites count too when they were checked: "local" would mislead.
+  const std::string broken = external ? " broken link" : " broken local link";
+  if (broken_links == 0) return "Congratulations!  There are no" + broken + "s.";
+  if (broken_links == 1) return "There is only one" + broken + ".";
+  return "There are " + std::to_string(broken_links) + broken + "s.";
 }
 
 }  // namespace qvn
