@@ -4,6 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include "core/results/json_reader.h"
 #include "support/http_test_server.h"
 #include "support/json_schema.h"
@@ -201,6 +210,36 @@ TEST(QvnExternalOptions, RefusesBadValues) {
     EXPECT_EQ(RunQvn(args).exit_code, 2) << flags[0];
   }
 }
+
+#ifndef _WIN32
+TEST(QvnExternalInterrupt, CtrlCEndsTheRequestsUnderWay) {
+  HttpTestServer server;
+  TempDir site, out;
+  site.Write("index.htm", "<a href=\"gone.htm\">\r\n<a href=\"" + server.Url("/slow") + "\">\r\n");
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    freopen("/dev/null", "w", stdout);
+    execl(QVN_BINARY, "qvn", "check", site.path().c_str(), "--output-dir", out.path().c_str(),
+          "--external", "--external-loopback-only", "--external-cache", "0",
+          "--external-timeout", "3600", nullptr);
+    _exit(127);
+  }
+  // Once the slow request has reached the server only Ctrl-C can end the run.
+  for (int i = 0; i < 1000 && server.Requests("HEAD", "/slow") == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_GT(server.Requests("HEAD", "/slow"), 0);
+  kill(pid, SIGINT);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  // What the pages gave is kept; the unanswered address is not reported.
+  const std::string report = out.Read("links_to.txt");
+  EXPECT_NE(report.find("gone.htm"), std::string::npos) << report;
+  EXPECT_EQ(report.find("/slow"), std::string::npos) << report;
+}
+#endif
 
 }  // namespace
 }  // namespace qvn
