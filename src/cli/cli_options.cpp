@@ -2,10 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include "qvn_version.h"
+
 namespace qvn::cli {
 namespace {
 
-constexpr const char* kVersion = "qvn 0.1.0";
+constexpr const char* kVersion = "qvn " QVN_BUILD_VERSION " (commit " QVN_BUILD_COMMIT ")";
 
 // The values of one subcommand's options, and whether each was given.
 struct Bound {
@@ -39,6 +41,8 @@ void AddSelectionOptions(CLI::App& command, CliRequest& request, Bound& bound,
     command.add_flag("--show-repeated", request.show_repeated,
                      "List a broken link again each time a page repeats it");
   command.add_flag("--php", request.include_php, "Read .php files as well as HTML files");
+  command.add_flag("--verbose", request.verbose,
+                   "Name each folder and page that could not be read and was skipped");
   if (with_outputs) {
     bound.output_option = command.add_option(
         "--output-dir", bound.output_dir,

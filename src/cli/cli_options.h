@@ -28,6 +28,7 @@ struct CliRequest {
   bool include_php = false;
   std::optional<std::string> output_dir;  ///< not given = the per-user data folder
   bool no_wait = false;  ///< fail at once when another run is writing into the output folder
+  bool verbose = false;  ///< name each folder and page that could not be read
   std::string settings_file;  ///< "" = none
   CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
   MoreCheckFlags more_flags;        ///< check and orphans: the more checks given

@@ -12,8 +12,8 @@ namespace qvn::cli {
 inline constexpr int kExitOrphansFound = 1;
 
 /// Runs the orphan search of choices (validated), prints its result on out
-/// and returns the exit status: 0 no orphan, 1 orphans found, 130 stopped
+/// and what it skipped on err (each path when verbose), and returns the exit status: 0 no orphan, 1 orphans found, 130 stopped
 /// with Ctrl-C.
-int RunOrphansCommand(const app::Choices& choices, const CliStreams& io);
+int RunOrphansCommand(const app::Choices& choices, bool verbose, const CliStreams& io);
 
 }  // namespace qvn::cli

@@ -13,6 +13,7 @@
 #include "cli/cli_explain.h"
 #include "cli/cli_options.h"
 #include "cli/cli_orphans.h"
+#include "cli/cli_skipped.h"
 #include "cli/cli_status.h"
 #include "cli/terminal_text.h"
 #include "core/app/result_files.h"
@@ -118,6 +119,7 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
     return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
   const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
+  PrintSkipped(result.skipped, request.verbose, io.err);
   // The check itself is whole; only the next run will have to ask again.
   if (!result.external.problem.empty())
     io.err << "qvn: cannot keep the answers of other sites: " << result.external.problem << '\n';
@@ -139,6 +141,7 @@ int RunListCommand(const CliRequest& request, const app::Choices& choices,
     return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
   const ListResult result = app::RunList(choices, status);
   status.Finish();
+  PrintSkipped(result.skipped, request.verbose, io.err);
   if (!ReportFiles(app::WriteFileList(result, choices, output), "the list of files", io))
     return kExitBadInput;
   io.out << ListStatusText(result) << '\n';
@@ -177,7 +180,7 @@ int Execute(const CliRequest& request, const CliStreams& io) {
                                                             : app::EmptySiteRoot::kIsTopFolder;
   if (const auto problem = app::ValidateChoices(choices, kind, empty_site_root))
     return Fail(io.err, ProblemText(*problem, catalogue));
-  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, io);
+  if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, request.verbose, io);
   // Only the text reports and the file list go to the output folder.
   const bool uses_folder = kind == app::RunKind::kList || WritesTextReports(request.check_output);
   const std::string output = uses_folder ? OutputFolder(choices, catalogue, io.err) : "";

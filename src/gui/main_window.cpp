@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -64,20 +65,48 @@ void MainWindow::ConnectControls() {
   connect(includePhpBox_, &QCheckBox::clicked, this, &MainWindow::includePhpClicked);
   connect(filepathsBox_, &QLineEdit::textEdited, this, &MainWindow::filepathsEdited);
   connect(linksBox_, &QLineEdit::textEdited, this, &MainWindow::linksEdited);
-  for (QWidget* watched : {static_cast<QWidget*>(filepathsBox_), static_cast<QWidget*>(linksBox_),
-                           static_cast<QWidget*>(vendorLink_), static_cast<QWidget*>(manualLink_)})
+  for (QWidget* watched :
+       {static_cast<QWidget*>(filepathsBox_), static_cast<QWidget*>(linksBox_),
+        static_cast<QWidget*>(vendorLink_), static_cast<QWidget*>(manualLink_),
+        static_cast<QWidget*>(clearChoice_), static_cast<QWidget*>(settingsChoice_)})
     watched->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == clearChoice_ || watched == settingsChoice_) return ListInput(watched, event);
+  if (watched == vendorLink_ || watched == manualLink_) return LinkInput(watched, event);
   if (event->type() == QEvent::FocusOut) {
     if (watched == filepathsBox_) presenter_.BoxLeft(Control::kExcludedFilepathsBox);
     if (watched == linksBox_) presenter_.BoxLeft(Control::kExcludedLinksBox);
-  } else if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == vendorLink_) presenter_.OpenVendorPage();
-    if (watched == manualLink_) presenter_.OpenManualPage();
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Keys and the wheel reach the list itself only while it is closed (the
+// open list takes them itself): they move its selection without picking.
+bool MainWindow::ListInput(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) return false;
+  movingClosedList_ = true;
+  watched->event(event);
+  movingClosedList_ = false;
+  return true;
+}
+
+// The links open on a click, and on Enter or Space once tabbed to; a frame
+// shows which has the focus.
+bool MainWindow::LinkInput(QObject* watched, QEvent* event) {
+  auto* link = static_cast<QLabel*>(watched);
+  bool open = event->type() == QEvent::MouseButtonRelease;
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    open = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  }
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+    link->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+  if (!open) return false;
+  if (link == vendorLink_) presenter_.OpenVendorPage();
+  if (link == manualLink_) presenter_.OpenManualPage();
+  return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -93,9 +122,13 @@ void MainWindow::orphansClicked() { presenter_.SearchOrphans(); }
 void MainWindow::resultsClicked() { presenter_.ShowResults(); }
 void MainWindow::stopClicked() { presenter_.Stop(); }
 void MainWindow::clearClicked() { presenter_.ClearSelected(); }
-void MainWindow::clearChosen() { presenter_.ClearChosen(); }
+void MainWindow::clearChosen() {
+  if (!movingClosedList_) presenter_.ClearChosen();
+}
 void MainWindow::settingsClicked() { presenter_.SaveOrLoadSettings(); }
-void MainWindow::settingsChosen() { presenter_.SettingsChosen(); }
+void MainWindow::settingsChosen() {
+  if (!movingClosedList_) presenter_.SettingsChosen();
+}
 void MainWindow::moreChecksClicked() { presenter_.ChooseMoreChecks(); }
 void MainWindow::helpClicked() { presenter_.ShowHelp(); }
 void MainWindow::quitClicked() { presenter_.Quit(); }

@@ -79,6 +79,9 @@ class MainWindow : public QWidget, private app::MainView {
   void ApplyBackColours();
   void ConnectControls();
   void Register(app::Control control, QWidget* widget);
+  // The keyboard and mouse on the two lists and the two web links.
+  bool ListInput(QObject* watched, QEvent* event);
+  bool LinkInput(QObject* watched, QEvent* event);
 
   // MainView: controls and windows (main_window_view.cpp).
   QWidget* Widget(app::Control control) const { return controls_[static_cast<int>(control)]; }
@@ -116,6 +119,8 @@ class MainWindow : public QWidget, private app::MainView {
   // MainView: the results and orphans windows (main_window_results.cpp).
   void CreateResultWindows();
   void SetResults(const CheckResult& result) override;
+  void SetResultsCaption(const std::string& caption) override;
+  void ClearResults(const std::string& reason) override;
   void SetOrphans(const OrphanResult& result, const std::string& top_folder) override;
 
   std::array<QWidget*, app::kControlCount> controls_{};
@@ -133,6 +138,10 @@ class MainWindow : public QWidget, private app::MainView {
   PopupWindow* notice_;
   ResultsWindow* resultsWindow_;
   OrphansWindow* orphansWindow_;
+
+  /// A key or the wheel is moving a closed list: what it reaches is not
+  /// picked, so its action does not run.
+  bool movingClosedList_ = false;
 
   WorkerThread worker_;
   app::MainPresenter presenter_;  ///< after worker_: goes first

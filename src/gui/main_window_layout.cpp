@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "gui/keyboard.h"
 #include "gui/main_window.h"
 #include "gui/twips.h"
 
@@ -99,6 +100,7 @@ void MainWindow::CreateButtons() {
 void MainWindow::CreateBoxes() {
   topFolderBox_ = Make<QLineEdit>(this, TwipsRect(1400, 150, 8175, 360), ArialFont());
   topFolderBox_->setReadOnly(true);
+  topFolderBox_->setFocusPolicy(Qt::ClickFocus);  // selectable, but no Tab stop
   topFolderBox_->setToolTip("Click on 'Top folder' to specify a folder.");
   subfoldersBox_ = Make<QPlainTextEdit>(this, TwipsRect(120, 1050, 5000, 2130), ArialFont());
   subfoldersBox_->setReadOnly(true);
@@ -119,15 +121,24 @@ void MainWindow::CreateBoxes() {
 }
 
 void MainWindow::CreateLabels() {
-  excludedCountLabel_ = Label(this, "Seventeen excluded.", TwipsRect(2505, 645, 2655, 360));
+  // Two lines from the button's top to the box below, for the longest
+  // texts ("The top folder has no subfolders.").
+  excludedCountLabel_ = Label(this, "Seventeen excluded.", TwipsRect(2505, 570, 2655, 470));
+  excludedCountLabel_->setWordWrap(true);
+  // Each exclusion label ends where its box starts: a box drawn over its
+  // label, or a label over its box, would hide characters of the list.
   filepathsLabel_ =
-      Label(this, "Exclude filepaths containing:", TwipsRect(120, 3345, 2640, 360));
-  linksLabel_ = Label(this, "Exclude links containing:", TwipsRect(120, 3845, 2280, 360));
+      Label(this, "Exclude filepaths containing:", TwipsRect(120, 3345, 2650 - 120 - 30, 360));
+  linksLabel_ =
+      Label(this, "Exclude links containing:", TwipsRect(120, 3845, 2295 - 120 - 30, 360));
   scanningLabel_ = Label(this, "Scanning file", TwipsRect(120, 4320, 1260, 360));
   progressLabel_ = Label(this, "", TwipsRect(1300, 4320, 8270, 360));
   progressLabel_->setFont(ArialFont());
-  statusLabel_ = Label(this, "Number of broken from/to links found: 99999",
-                       TwipsRect(4080, 4800, 5475, 360));
+  // From right of "More checks" to the right edge, two lines high, so the
+  // orphan search's outcome fits whole.
+  statusLabel_ =
+      Label(this, "Number of broken from/to links found: 99999", TwipsRect(2520, 4700, 7055, 560));
+  statusLabel_->setWordWrap(true);
   vendorLink_ = LinkLabel(this, "Orrinford", TwipsRect(5900, 5280, 2010, 360));
   vendorLink_->setToolTip("Click here to visit the Orrinford web site.");
   manualLabel_ = Label(this, "User manual:", TwipsRect(4560, 5760, 1260, 360));
@@ -164,22 +175,33 @@ void MainWindow::CreateControls() {
   CreateBoxes();
   CreateLabels();
   CreateOptions();
+  // The boxes stand above any label that might reach them.
+  filepathsBox_->raise();
+  linksBox_->raise();
   SetTabOrder();
   setFixedWidth(Px(9780));
   // The designed height: the settings button's bottom plus a margin.
   setFixedHeight(Px(5760 + 360 + 240));
 }
 
-// Tab order follows the window from top to bottom.
+// Tab order follows the window from top to bottom; the web links are
+// stops too, and Enter presses the focused button.
 void MainWindow::SetTabOrder() {
-  QWidget* order[] = {topFolderButton_,   topFolderBox_,   selectSubfoldersButton_,
-                      subfoldersBox_,     topFolderOnlyBox_, showRepeatedBox_,
-                      includePhpBox_,     listFilesButton_, orphansButton_,
-                      checkLinksButton_,  stopButton_,     resultsButton_,
-                      filepathsBox_,      linksBox_,       moreChecksButton_,
-                      clearButton_,       clearChoice_,    settingsButton_,
-                      settingsChoice_,    helpButton_,     quitButton_};
+  vendorLink_->setFocusPolicy(Qt::StrongFocus);
+  manualLink_->setFocusPolicy(Qt::StrongFocus);
+  QWidget* order[] = {topFolderButton_,  selectSubfoldersButton_,
+                      subfoldersBox_,    topFolderOnlyBox_,
+                      showRepeatedBox_,  includePhpBox_,
+                      listFilesButton_,  orphansButton_,
+                      checkLinksButton_, stopButton_,
+                      resultsButton_,    filepathsBox_,
+                      linksBox_,         moreChecksButton_,
+                      clearButton_,      clearChoice_,
+                      settingsButton_,   settingsChoice_,
+                      vendorLink_,       manualLink_,
+                      helpButton_,       quitButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  PressFocusedButtonOnEnter(this);
 }
 
 void MainWindow::ApplyBackColours() {

@@ -1,6 +1,7 @@
 // The windows of the last check's broken links and of the last orphan
 // search, filled as the presenter says.
 
+#include "gui/keyboard.h"
 #include "gui/main_window.h"
 #include "gui/orphans_window.h"
 #include "gui/results_window.h"
@@ -11,10 +12,23 @@ namespace qvn::gui {
 void MainWindow::CreateResultWindows() {
   resultsWindow_ = new ResultsWindow();
   orphansWindow_ = new OrphansWindow(this);
+  for (QWidget* window :
+       {static_cast<QWidget*>(resultsWindow_), static_cast<QWidget*>(orphansWindow_)}) {
+    CloseOnEscape(window);
+    PressFocusedButtonOnEnter(window);
+  }
 }
 
 void MainWindow::SetResults(const CheckResult& result) {
   resultsWindow_->SetResults(result);
+}
+
+void MainWindow::SetResultsCaption(const std::string& caption) {
+  resultsWindow_->setWindowTitle(Q(caption));
+}
+
+void MainWindow::ClearResults(const std::string& reason) {
+  resultsWindow_->ClearWithReason(Q(reason));
 }
 
 void MainWindow::SetOrphans(const OrphanResult& result, const std::string& top_folder) {

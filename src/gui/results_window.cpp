@@ -223,4 +223,9 @@ void ResultsWindow::OpenRow(const QModelIndex& index) {
                 QMessageBox::Warning, windowTitle());
 }
 
+void ResultsWindow::ClearWithReason(const QString& reason) {
+  SetResults(CheckResult());
+  lblCounts->setText(reason);
+}
+
 }  // namespace qvn::gui

@@ -35,6 +35,8 @@ class ResultsWindow : public QWidget {
   /// filter text kept and applied.
   void SetResults(CheckResult result);
   const CheckResult& results() const { return result_; }
+  /// Empties the table; reason stands where the counts were.
+  void ClearWithReason(const QString& reason);
 
   /// Rows shown after filtering, and the text of a shown cell (rows in the
   /// order shown).

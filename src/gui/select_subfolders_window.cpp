@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,6 +56,15 @@ void SelectSubfoldersWindow::selectAllClicked() { presenter_.SelectAll(true); }
 void SelectSubfoldersWindow::deselectAllClicked() { presenter_.SelectAll(false); }
 
 void SelectSubfoldersWindow::scrolled(int value) { presenter_.Scrolled(value); }
+
+bool SelectSubfoldersWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The rows do not use the wheel; the bar turns it into rows.
+  if (event->type() == QEvent::Wheel && scrollBar_->isVisible()) {
+    QCoreApplication::sendEvent(scrollBar_, event);
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 void SelectSubfoldersWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }
 

@@ -38,6 +38,8 @@ class SelectSubfoldersWindow : public QDialog, private app::SubfolderView {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  /// The wheel over the rows pages them as the scroll bar does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   /// Escape leaves as "Cancel" does.
   void reject() override;
 

@@ -37,6 +37,7 @@ void SelectSubfoldersWindow::CreateControls() {
   rowsArea_->setObjectName("picSubfolders");
   rowsArea_->setGeometry(TwipsRect(180, 105, 7155, 3795));
   rowsArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  rowsArea_->installEventFilter(this);
   SetBackColour(rowsArea_, Qt::white);
   rows_.push_back(CreateRow(0));
   rows_[0]->setGeometry(TwipsRect(105, 0, 6525, kRowHeight));
@@ -76,6 +77,7 @@ void SelectSubfoldersWindow::CreateButtons() {
 // A row's click goes to the presenter with the box's new state.
 QCheckBox* SelectSubfoldersWindow::CreateRow(int index) {
   auto* row = new QCheckBox(rowsArea_);
+  row->installEventFilter(this);
   row->setObjectName(QStringLiteral("chkSubfolder_%1").arg(index));
   row->setFont(ArialFont(9.75));
   SetBackColour(row, Qt::white);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/app/viewer_text.h"
+#include "gui/keyboard.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
@@ -21,6 +22,9 @@ constexpr int kBoxMargin = 105;
 constexpr int kButtonHeight = 330;
 constexpr int kCopyWidth = 3270;
 constexpr int kCopySelectedWidth = 4425;
+constexpr int kBoxHeight = 5760;
+constexpr int kBelowBox = kDesignHeight - kBoxMargin - kBoxHeight;  // room for the buttons
+constexpr int kButtonGap = 135;                                     // from the box to the buttons
 
 }  // namespace
 
@@ -30,6 +34,8 @@ ViewWindow::ViewWindow(const QString& object_name, QWidget* parent)
   setWindowTitle(QStringLiteral("Viewing"));
   setFont(ArialFont(9.75));
   CreateControls();
+  PressFocusedButtonOnEnter(this);
+  CloseOnEscape(this);
   resize(Px(kDesignWidth), Px(kDesignHeight));
   setMinimumSize(Px(kMinWidth), Px(kMinHeight));
 }
@@ -37,7 +43,8 @@ ViewWindow::ViewWindow(const QString& object_name, QWidget* parent)
 void ViewWindow::CreateControls() {
   textBox_ = new QPlainTextEdit(this);
   textBox_->setObjectName("txbText1");
-  textBox_->setGeometry(TwipsRect(kBoxMargin, kBoxMargin, 11460, 5760));
+  textBox_->setGeometry(
+      TwipsRect(kBoxMargin, kBoxMargin, kDesignWidth - 2 * kBoxMargin, kBoxHeight));
   textBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   textBox_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long paths too
   textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,7 +75,8 @@ void ViewWindow::CreateControls() {
 
 void ViewWindow::ShowFile(const QString& path, const QString& caption, const QString& text,
                           const QRect& place, bool copy_button) {
-  if (isMinimized()) showNormal();
+  // Whatever the viewer showed before, and however the user left it.
+  if (isMinimized() || isMaximized() || isFullScreen()) showNormal();
   hide();
   path_ = path;
   setWindowTitle(caption);
@@ -78,6 +86,7 @@ void ViewWindow::ShowFile(const QString& path, const QString& caption, const QSt
   SetCopyCaption(false);
   copyButton_->setVisible(copy_button);
   textBox_->moveCursor(QTextCursor::Start);
+  LayOut();  // also when the size did not change
   show();
   raise();
   activateWindow();
@@ -97,7 +106,9 @@ bool ViewWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// The box follows the window's size, the buttons its bottom corners.
+// The box follows the window's inner size, the buttons its bottom corners.
+// The inner size alone counts: the frame is unknown until the window is
+// first shown, and the layout must not change with it.
 void ViewWindow::LayOut() {
   if (isMinimized()) return;
   // The minimum holds for the outer size; Qt's minimum is for the inner one.
@@ -105,11 +116,10 @@ void ViewWindow::LayOut() {
   const QSize minimum = QSize(Px(kMinWidth), Px(kMinHeight)) - frame;
   if (minimumSize() != minimum) setMinimumSize(minimum);  // grows the window when below it
 
-  const QSize outer = frameGeometry().size();
-  textBox_->setGeometry(Px(kBoxMargin), Px(kBoxMargin), outer.width() - Px(450),
-                        outer.height() - Px(1200));
+  textBox_->setGeometry(Px(kBoxMargin), Px(kBoxMargin), width() - Px(2 * kBoxMargin),
+                        height() - Px(kBoxMargin + kBelowBox));
   const QRect box = textBox_->geometry();
-  const int top = box.y() + box.height() + Px(100);
+  const int top = box.y() + box.height() + Px(kButtonGap);
   copyButton_->move(box.x(), top);
   closeButton_->move(box.x() + box.width() - closeButton_->width(), top);
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -91,6 +92,31 @@ class SelectSubfoldersWindowTest : public QObject {
     QVERIFY(!window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(window.presenter().chosen(), std::vector<std::string>{"f29"});
+  }
+
+  void theWheelOverTheRowsPagesThem() {
+    SelectSubfoldersWindow& window = Open(20);
+    const QString first = Rows(window).first();
+    QWidget* row = Row(window, 3);
+    const QPointF at(row->width() / 2, row->height() / 2);
+    QWheelEvent down(at, row->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(row, &down);
+    QVERIFY(Find<QScrollBar>(&window, "vsbScrollBar")->value() > 0);
+    QVERIFY(Rows(window).first() != first);
+  }
+
+  void withoutSubfoldersItSaysSoAndCloses() {
+    dir_->Write("page.htm", "x");
+    qvn::app::SubfolderRequest request;
+    request.top_folder = dir_->path();
+    SelectSubfoldersWindow window(request, nullptr, &reader_);
+    AnsweredBox box;
+    qvn::test::AnswerNextMessageBox(QMessageBox::Ok, &box);
+    window.show();
+    QVERIFY(QTest::qWaitFor([&] { return box.seen && !window.isVisible(); }));
+    QCOMPARE(box.text, QString::fromStdString(request.none_text));
+    QVERIFY(!window.presenter().accepted());
   }
 
   void aRowThatCannotBeTickedStaysUnticked() {

@@ -2,15 +2,17 @@
 // button with and without a selection. What it shows, and where, is the
 // presenter's (tests/core/app/viewer_text_test.cpp).
 
+#include "gui/view_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
-#include "gui/view_window.h"
-#include "support/gui_test_support.h"
 #include "gui/twips.h"
+#include "support/gui_test_support.h"
 
 using qvn::gui::Px;
 using qvn::gui::ViewWindow;
@@ -128,6 +130,46 @@ class ViewWindowTest : public QObject {
     Open(window, QStringLiteral("x\r\n"));
     QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+  }
+
+  // Escape anywhere in it, or Enter on its focused Close button.
+  void theKeyboardClosesIt() {
+    ViewWindow window("frmView");
+    const std::function<void()> keys[] = {
+        [&] { QTest::keyClick(Box(window), Qt::Key_Escape); },
+        [&] {
+          auto* close = window.findChild<QPushButton*>("cmdClose");
+          close->setFocus();
+          QTest::keyClick(close, Qt::Key_Return);
+        },
+    };
+    for (const auto& key : keys) {
+      Open(window, QStringLiteral("x\r\n"));
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      Box(window)->setFocus();
+      key();
+      QVERIFY(!window.isVisible());
+    }
+  }
+
+  // A report comes up in the same place and with the same inner layout
+  // whatever the viewer showed before and however it was left.
+  void aReportIsLaidOutAsInAFreshViewer() {
+    ViewWindow used("frmView");
+    used.ShowFile(QStringLiteral("help.txt"), QStringLiteral("Help"), QStringLiteral("h\r\n"),
+                  QRect(300, 200, Px(9000), Px(5000)), false);
+    used.showMaximized();
+    QTest::qWait(20);
+    Open(used, QStringLiteral("a.htm\r\n"));
+    ViewWindow fresh("frmView2");
+    Open(fresh, QStringLiteral("a.htm\r\n"));
+    QCOMPARE(used.geometry(), fresh.geometry());
+    for (const char* name : {"txbText1", "cmdCopyToClipboard", "cmdClose"}) {
+      QWidget* one = used.findChild<QWidget*>(name);
+      QWidget* other = fresh.findChild<QWidget*>(name);
+      QCOMPARE(one->geometry(), other->geometry());
+      QCOMPARE(one->isVisible(), other->isVisible());
+    }
   }
 };
 

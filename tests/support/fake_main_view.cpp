@@ -19,6 +19,12 @@ void FakeMainView::ShowFile(Window viewer, const app::ViewerOpening& opening) {
 
 void FakeMainView::SetResults(const CheckResult& result) {
   results.emplace(result, result.top_folder);
+  results_cleared.reset();
+}
+
+void FakeMainView::ClearResults(const std::string& reason) {
+  results.reset();
+  results_cleared = reason;
 }
 
 void FakeMainView::SetOrphans(const OrphanResult& result, const std::string& top) {

@@ -29,6 +29,8 @@ class FakeMainView : public app::MainView {
   std::map<Window, app::TwipsRect> placed;  ///< where ShowWindow moved a window
   std::map<Window, app::ViewerOpening> opened;  ///< the last file each viewer opened
   std::optional<std::pair<CheckResult, std::string>> results;
+  std::string results_caption;
+  std::optional<std::string> results_cleared;  ///< the reason given when emptied
   std::optional<std::pair<OrphanResult, std::string>> orphans;
   std::vector<app::Message> messages;
   std::vector<app::Question> questions;
@@ -76,6 +78,8 @@ class FakeMainView : public app::MainView {
   bool IsShown(Window window) override { return Shown(window); }
   void ShowFile(Window viewer, const app::ViewerOpening& opening) override;
   void SetResults(const CheckResult& result) override;
+  void SetResultsCaption(const std::string& caption) override { results_caption = caption; }
+  void ClearResults(const std::string& reason) override;
   void SetOrphans(const OrphanResult& result, const std::string& top) override;
   void ShowMessage(const app::Message& message) override { messages.push_back(message); }
   app::Answer Ask(const app::Question& question) override;

@@ -155,12 +155,9 @@ void MainPresenter::OpenManualPage() { OpenWebPage(kUserManualAddress); }
 
 void MainPresenter::OpenWebPage(const std::string& address) {
   if (view_.OpenWebPage(address)) return;
-  // The desktop gives no reason; a missing handler is by far the likeliest.
-  const int code = 31;
-  std::string text = "Error launching web browser, error code = " + std::to_string(code) + ".";
-  text += "\r\n\r\nFile extension '" + GetFileExtension(address, true) +
-          "' is not associated with any application program.";
-  view_.ShowMessage({text, "Cannot launch web browser", Icon::kWarning});
+  // The desktop gives no reason; a missing browser is by far the likeliest.
+  view_.ShowMessage({"No web browser is set up to open " + address + ".",
+                     "Cannot launch web browser", Icon::kWarning});
 }
 
 void MainPresenter::RemoveOutputFile() {

@@ -6,6 +6,7 @@
 // start-up and quitting. A front end binds its widgets to a MainView and
 // passes the user's actions here; every call comes on the window thread.
 
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -48,11 +49,14 @@ class MainPresenter {
   void Stop();
   /// The Clear button: clears what the Clear list names.
   void ClearSelected();
-  /// An item of the Clear list was chosen: asks, then clears it.
+  /// An item of the Clear list was picked (not merely moved to): asks,
+  /// naming what goes, then clears it.
   void ClearChosen();
   /// The Settings button: saves or loads as the Settings list names.
   void SaveOrLoadSettings();
-  /// An item of the Settings list was chosen: acts on it at once.
+  /// An item of the Settings list was picked (not merely moved to): acts
+  /// on it, after asking when it would overwrite the settings saved for
+  /// the next run.
   void SettingsChosen();
   void ChooseMoreChecks();
   void ShowHelp();
@@ -95,6 +99,9 @@ class MainPresenter {
   void SetProgress(const std::string& text);
   void OpenWebPage(const std::string& address);
   void RemoveOutputFile();
+  /// After anything that may change the top folder (before: the folder
+  /// until then): the status line and the last check's results go.
+  void TopFolderChanged(const std::string& before);
 
   // main_presenter_runs.cpp: validation, runs, what they show at the end.
   bool PrepareRun(RunKind kind, const std::string& title);
@@ -114,6 +121,7 @@ class MainPresenter {
   void ShowList(const RunOutcome& outcome);
   void OpenViewer(Viewing viewing, const std::string& path);
   void UpdateResultsAfterCheck();
+  std::string ResultsCaption() const;
 
   // main_presenter_choices.cpp: the choices and the boxes that show them.
   void ShowChoices();
@@ -127,7 +135,9 @@ class MainPresenter {
 
   // main_presenter_settings.cpp: settings files.
   void SaveSettings(std::string path, bool notice);
+  void SaveInBothWays();
   void LoadSettings(std::string path);
+  void TellDroppedTopFolder(const std::string& folder);
   std::string ChooseSettingsFile(bool save);
 
   MainView& view_;
@@ -144,6 +154,7 @@ class MainPresenter {
   std::string last_settings_file_;
   std::string output_file_;
   CheckResult last_check_;
+  std::time_t last_check_time_ = 0;  ///< when the last check ended
 
   Activity activity_ = Activity::kIdle;
   std::shared_ptr<RunControl> control_;  ///< the run under way

@@ -10,6 +10,26 @@
 #include "core/text/text.h"
 
 namespace qvn::app {
+namespace {
+
+// The question before an item of the Clear list is cleared: it names what
+// goes, as the list's item alone may have been reached by mistake.
+std::string ClearQuestion(int index) {
+  switch (index) {
+    case 0:
+      return "Clear the top folder and the excluded top subfolders?";
+    case 1:
+      return "Clear the excluded top subfolders?";
+    case 2:
+      return "Clear the filepath exclusions?";
+    case 3:
+      return "Clear the link exclusions?";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
 
 void MainPresenter::ShowChoices() {
   ShowTopFolder();
@@ -33,9 +53,26 @@ void MainPresenter::ShowExcludedSubfolders() {
 }
 
 void MainPresenter::SetTopFolder(const std::string& folder) {
+  const std::string before = choices_.top_folder;
   choices_.top_folder = folder;
   ShowTopFolder();
+  TopFolderChanged(before);
   UpdateExcludedSubfoldersState();
+}
+
+// Results of another folder would be taken for this one's.
+void MainPresenter::TopFolderChanged(const std::string& before) {
+  if (choices_.top_folder == before) return;
+  SetStatus("");
+  SetProgress("");
+  if (last_check_.broken_links.empty() && last_check_.top_folder.empty()) return;
+  last_check_ = CheckResult();
+  view_.ClearResults(choices_.top_folder.empty()
+                         ? "Cleared because the top folder was cleared."
+                         : "Cleared because the top folder changed to " + choices_.top_folder +
+                               ". Click \"Check links\" to check it.");
+  view_.SetResultsCaption(ResultsCaption());
+  ApplyControlStates();
 }
 
 // Subfolders can be excluded only from a top folder that has some; the
@@ -60,8 +97,10 @@ void MainPresenter::ChooseTopFolder() {
   std::string path = view_.ChooseFolder("Specify top folder", choices_.top_folder);
   if (path.empty()) return;
   if (path.back() != kSeparator) path += kSeparator;
+  const std::string before = choices_.top_folder;
   choices_.top_folder = path;
   ShowTopFolder();
+  TopFolderChanged(before);
   const bool has_exclusions = !choices_.excluded_filepaths.empty() ||
                               !choices_.excluded_links.empty() ||
                               !choices_.excluded_subfolders.empty();
@@ -85,6 +124,7 @@ void MainPresenter::SelectSubfolders() {
   request.caption = catalogue_.Get(texts::kSelectSubfoldersTitle);
   request.top_folder = choices_.top_folder;
   request.chosen = choices_.excluded_subfolders;
+  request.none_text = catalogue_.Get(texts::kNoSubfolders);
   request.place =
       SubfolderWindowPlace(view_.Place(), view_.PlaceOf(Control::kSelectSubfoldersButton));
   if (const auto chosen = view_.ChooseSubfolders(request)) {
@@ -141,11 +181,14 @@ void MainPresenter::ClearLinkExclusions() {
 
 void MainPresenter::ClearChosen() {
   if (!startup_completed_) return;
-  if (view_.Ask({"Are you sure?", "Clear"}) == Answer::kYes) ClearSelected();
+  // "All of the above" asks its own question, naming everything.
+  const std::string question = ClearQuestion(clear_index_);
+  if (question.empty() || view_.Ask({question, "Clear"}) == Answer::kYes) ClearSelected();
   SetDefaultFocus();
 }
 
 void MainPresenter::ClearSelected() {
+  const std::string before = choices_.top_folder;
   switch (clear_index_) {
     case 0:
       choices_.top_folder.clear();
@@ -176,6 +219,7 @@ void MainPresenter::ClearSelected() {
     default:
       return;
   }
+  TopFolderChanged(before);
   UpdateExcludedSubfoldersState();
   SetDefaultFocus();
 }

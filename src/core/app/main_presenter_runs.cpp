@@ -103,6 +103,9 @@ std::string MainPresenter::ProblemText(const Problem& problem) const {
   // The site root was valid when chosen, but may be gone since, or come
   // from a settings file written on another machine.
   if (problem.kind == ProblemKind::kSiteRootMissing) return SiteRootProblemText(problem.detail);
+  // No catalogue text says this; a run that read nothing must not look like success.
+  if (problem.kind == ProblemKind::kTopFolderUnreadable)
+    return "Cannot read the top folder " + problem.detail + ":\n\n" + problem.reason;
   return catalogue_.Get(problem.text);
 }
 
@@ -149,7 +152,8 @@ void MainPresenter::RunEnded(const std::shared_ptr<RunOutcome>& outcome) {
   }
   control_.reset();
   activity_ = Activity::kIdle;
-  ApplyControlStates();
+  // The disk may have changed during the run: subfolders made or removed.
+  UpdateExcludedSubfoldersState();
   if (outcome->kind == RunKind::kCheck) CheckEnded(*outcome);
   if (outcome->kind == RunKind::kList) ListEnded(*outcome);
   if (outcome->kind == RunKind::kOrphans) OrphansEnded(*outcome);
@@ -164,6 +168,7 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
     SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false,
                                result.external.checked));
   last_check_ = std::move(outcome.check);
+  last_check_time_ = std::time(nullptr);
   UpdateResultsAfterCheck();
   if (view_.IsShown(Window::kViewer2)) view_.ShowWindow(Window::kViewer2, std::nullopt);
 }
@@ -244,6 +249,7 @@ void MainPresenter::OpenViewer(Viewing viewing, const std::string& path) {
 void MainPresenter::ShowResults() {
   if (last_check_.broken_links.empty()) return;
   view_.SetResults(last_check_);
+  view_.SetResultsCaption(ResultsCaption());
   std::optional<TwipsRect> place;
   if (!view_.IsShown(Window::kResults)) place = ResultsWindowPlace(view_.Place());
   view_.ShowWindow(Window::kResults, place);
@@ -258,7 +264,19 @@ void MainPresenter::UpdateResultsAfterCheck() {
     view_.HideWindow(Window::kResults);
   } else {
     view_.SetResults(last_check_);
+    view_.SetResultsCaption(ResultsCaption());
   }
+}
+
+// The folder and the time of the check, so that results kept open are
+// never taken for another site's or for the disk as it is now.
+std::string MainPresenter::ResultsCaption() const {
+  std::string caption = "Broken links table";
+  if (last_check_.top_folder.empty()) return caption;
+  char when[32] = "";
+  if (const std::tm* local = std::localtime(&last_check_time_))
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", local);
+  return caption + ": " + last_check_.top_folder + " (checked " + when + ")";
 }
 
 }  // namespace qvn::app

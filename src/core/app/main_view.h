@@ -61,6 +61,9 @@ class MainView : public WindowThread {
   virtual void ShowFile(Window viewer, const ViewerOpening& opening) = 0;
   /// Puts a check's broken links into the results window.
   virtual void SetResults(const CheckResult& result) = 0;
+  virtual void SetResultsCaption(const std::string& caption) = 0;
+  /// Empties the results window, which shows reason where its counts stood.
+  virtual void ClearResults(const std::string& reason) = 0;
   /// Puts an orphan search's lists into the orphans window.
   virtual void SetOrphans(const OrphanResult& result, const std::string& top_folder) = 0;
 

@@ -64,7 +64,12 @@ void SubfolderPresenter::ReadingDone(const SubfolderReading& reading) {
     view_.Close();
     return;
   }
-  if (reading.none) return;  // stays busy: only Cancel acts
+  if (reading.none) {
+    // Nothing to choose: a window left open here would be a dead end.
+    view_.ShowMessage({request_.none_text, request_.caption, Icon::kWarning});
+    view_.Close();
+    return;
+  }
   rows_ = reading.rows;
   SortSubfolderRows(rows_);
   TickChosenRows(rows_, request_.chosen);

@@ -39,7 +39,8 @@ class SubfolderPresenter {
   /// Tells a reading under way to stop (the window is going).
   void StopReading();
 
-  /// True while the disk is read, and when it found no subfolders.
+  /// True while the disk is read, and when it found no subfolders (the
+  /// window then says so and closes).
   bool busy() const { return busy_; }
   /// True after Accept.
   bool accepted() const { return accepted_; }

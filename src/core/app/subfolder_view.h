@@ -22,6 +22,8 @@ struct SubfolderRequest {
   int rows_per_page = 13;  ///< rows shown at once
   bool omit_sizes = true;  ///< no byte sizes are gathered or shown
   TwipsRect place;         ///< the window's outer frame
+  /// Said, before the window closes, when the top folder has no subfolders.
+  std::string none_text = "The top folder has no subfolders.";
 };
 
 /// A row as shown: its caption (long ones shortened) and its tick.

@@ -16,8 +16,10 @@ int RightOf(const TwipsRect& frame) { return frame.left + frame.width; }
 
 }  // namespace
 
+// Centred by the inner height: the frame's height is known only once the
+// window is shown, and the place must be the same before and after.
 TwipsRect MainFrameAtStart(const MainPlace& main) {
-  return Moved(main.frame, kLeftEdge, (main.screen_height - main.frame.height) / 2);
+  return Moved(main.frame, kLeftEdge, (main.screen_height - main.inner_height) / 2);
 }
 
 TwipsRect MainFrameForViewing(Viewing viewing, const MainPlace& main) {

@@ -20,7 +20,8 @@ struct MainPlace {
 enum class Viewing { kReportBySource, kReportByTarget, kFileList, kHelp };
 
 /// The main window's frame at start-up: 100 twips from the screen's left,
-/// centred from top to bottom.
+/// its inner area centred from top to bottom (so that the place is the same
+/// whether or not the frame's size is known yet).
 TwipsRect MainFrameAtStart(const MainPlace& main);
 
 /// The main window's frame before a viewer opens: the report by page and

@@ -26,8 +26,12 @@ class OrphanVisitor : public PageVisitor {
   OrphanVisitor(const Selection& selection, Status& status, unsigned workers)
       : pipeline_(
             selection.excluded_links, workers, status,
-            [this](const std::string& path, bool has_content, std::vector<BrokenLink>&) {
-              if (has_content) status_.PageStarted(++pages_read_, RelativePart(path, top_length_));
+            [this](const std::string& path, const PagePipeline::PageOutcome& outcome,
+                   std::vector<BrokenLink>&) {
+              if (outcome.read == PageRead::kUnreadable)
+                skipped_.Add(path, SkipReason::kPage, outcome.error);
+              if (outcome.read == PageRead::kRead)
+                status_.PageStarted(++pages_read_, RelativePart(path, top_length_));
             },
             [this](const std::string& path, std::vector<std::string>& linked) {
               graph_.AddLinks(graph_.Intern(path), linked);
@@ -41,6 +45,9 @@ class OrphanVisitor : public PageVisitor {
     pipeline_.Submit(path, folder);
   }
   void OnOtherFile(const std::string& path) override { Walked(path); }
+  void OnSkippedFolder(const std::string& path, const SystemError& error) override {
+    skipped_.Add(path, SkipReason::kFolder, error);
+  }
   bool SkipsEmptyPagesItself() const override { return true; }
   bool WantsOtherFiles() const override { return true; }
   void Finish() { pipeline_.Finish(); }
@@ -67,11 +74,13 @@ class OrphanVisitor : public PageVisitor {
   LinkGraph graph_;
   std::vector<File> files_;
   long long pages_read_ = 0;
+  Skipped skipped_;
 };
 
 void OrphanVisitor::Sort(OrphanResult& result) {
   result.files = static_cast<long long>(files_.size());
   result.pages_read = pages_read_;
+  result.skipped = std::move(skipped_);
   std::vector<LinkGraph::Node> nodes, roots;
   for (const File& file : files_) {
     nodes.push_back(file.node);

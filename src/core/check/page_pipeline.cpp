@@ -23,7 +23,7 @@ struct PagePipeline::Task {
   PageFolder folder;
   std::vector<BrokenLink> broken;
   std::vector<std::string> linked;
-  bool has_content = true;
+  PageOutcome outcome;
   bool done = false;
 };
 
@@ -72,13 +72,14 @@ void PagePipeline::WorkerLoop() {
 }
 
 void PagePipeline::Read(LinkChecker& checker, Task& task, const std::atomic<bool>* cancel) {
-  task.has_content =
+  task.outcome.read =
       checker.CheckLinksInFile(task.path, *task.folder.chain, task.broken, cancel,
                                task.folder.handle.get(), commit_linked_ ? &task.linked : nullptr);
+  if (task.outcome.read == PageRead::kUnreadable) task.outcome.error = checker.last_error();
 }
 
 void PagePipeline::CommitTask(Task& task) {
-  commit_(task.path, task.has_content, task.broken);
+  commit_(task.path, task.outcome, task.broken);
   if (commit_linked_) commit_linked_(task.path, task.linked);
 }
 

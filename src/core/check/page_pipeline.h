@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/links/link_checker.h"
 #include "core/results/broken_links.h"
 #include "core/site/existence_cache.h"
 #include "core/site/selection.h"
@@ -26,9 +27,15 @@ struct MoreCheckContext;
 
 class PagePipeline {
  public:
-  /// Receives a page's results: its path, whether it held anything at all,
-  /// and its broken links.
-  using Commit = std::function<void(const std::string& path, bool has_content,
+  /// What became of a page: read, empty, or unreadable (error says why).
+  struct PageOutcome {
+    PageRead read = PageRead::kRead;
+    SystemError error = {};
+  };
+
+  /// Receives a page's results: its path, what became of it, and its broken
+  /// links.
+  using Commit = std::function<void(const std::string& path, const PageOutcome& outcome,
                                     std::vector<BrokenLink>& broken)>;
 
   /// Receives, right after a page's commit, the existing files its links

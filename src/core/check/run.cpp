@@ -14,9 +14,8 @@ class CheckVisitor : public PageVisitor {
   CheckVisitor(const Selection& selection, Status& status, CheckResult& result, unsigned workers)
       : pipeline_(
             selection.excluded_links, workers, status,
-            [this](const std::string& path, bool has_content, std::vector<BrokenLink>& broken) {
-              Commit(path, has_content, broken);
-            },
+            [this](const std::string& path, const PagePipeline::PageOutcome& outcome,
+                   std::vector<BrokenLink>& broken) { Commit(path, outcome, broken); },
             nullptr, selection.more),
         status_(status),
         result_(result),
@@ -25,14 +24,20 @@ class CheckVisitor : public PageVisitor {
   void OnPage(const std::string& path, long long, const PageFolder& folder) override {
     pipeline_.Submit(path, folder);
   }
+  void OnSkippedFolder(const std::string& path, const SystemError& error) override {
+    result_.skipped.Add(path, SkipReason::kFolder, error);
+  }
   // Reading a page tells whether it is empty, so the walk need not ask.
   bool SkipsEmptyPagesItself() const override { return true; }
   void Finish() { pipeline_.Finish(); }
   ExternalLinks& external() { return external_; }
 
  private:
-  void Commit(const std::string& path, bool has_content, std::vector<BrokenLink>& broken) {
-    if (!has_content) return;
+  void Commit(const std::string& path, const PagePipeline::PageOutcome& outcome,
+              std::vector<BrokenLink>& broken) {
+    if (outcome.read == PageRead::kUnreadable)
+      result_.skipped.Add(path, SkipReason::kPage, outcome.error);
+    if (outcome.read != PageRead::kRead) return;
     const long long number = ++result_.pages_read;
     status_.PageStarted(number, RelativePart(path, top_length_));
     std::size_t added = 0;
@@ -64,6 +69,9 @@ class ListVisitor : public PageVisitor {
   void OnPage(const std::string& path, long long number, const PageFolder&) override {
     result_.files.emplace_back(RelativePart(path, top_length_));
     status_.FileListed(number);
+  }
+  void OnSkippedFolder(const std::string& path, const SystemError& error) override {
+    result_.skipped.Add(path, SkipReason::kFolder, error);
   }
 
  private:

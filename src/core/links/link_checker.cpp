@@ -23,7 +23,7 @@ LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links, Existen
 
 LinkChecker::~LinkChecker() = default;
 
-bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
+PageRead LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                                    std::vector<BrokenLink>& broken,
                                    const std::atomic<bool>* cancel, const FolderHandle* folder,
                                    std::vector<std::string>* linked) {
@@ -31,10 +31,13 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
   const bool opened = folder != nullptr && page.starts_with(folder->path())
                           ? file.Open(*folder, page.substr(folder->path().size()))
                           : file.Open(page);
-  if (!opened) return true;
+  if (!opened) {
+    last_error_ = LastSystemError();
+    return PageRead::kUnreadable;
+  }
   if (more_) {
     more_->StartPage(page, chain, broken, linked);
-    if (every_link_) return every_link_->Read(file, cancel);
+    if (every_link_) return every_link_->Read(file, cancel) ? PageRead::kRead : PageRead::kEmpty;
   }
   LineReader reader(file);
   std::string_view line;
@@ -42,7 +45,7 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
   while (reader.Next(line)) {
     // A cheap check now and then keeps a stop prompt even inside a huge page.
     if (cancel != nullptr && (++lines & 1023) == 0 && cancel->load(std::memory_order_relaxed))
-      return true;
+      return PageRead::kRead;
     const auto raw = FindLinkInLine(line);
     if (!raw) continue;
     const std::string_view written = LinkText(line, *raw, decoded_line_);
@@ -67,7 +70,7 @@ bool LinkChecker::CheckLinksInFile(const std::string& page, const std::vector<st
                       static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1,
                       KindOfMissingTarget(lookup_.TargetKind(target_))});
   }
-  return !reader.empty_file();
+  return reader.empty_file() ? PageRead::kEmpty : PageRead::kRead;
 }
 
 }  // namespace qvn

@@ -17,6 +17,9 @@ struct MoreCheckContext;
 class MoreLinkTester;
 class EveryLinkReader;
 
+/// What reading a page came to.
+enum class PageRead { kRead, kEmpty, kUnreadable };
+
 /// One per thread: it keeps scratch texts between links. The cache and the
 /// more checks' context are shared.
 class LinkChecker {
@@ -34,17 +37,21 @@ class LinkChecker {
   /// Reads page line by line (with the every-link check: as HTML) and
   /// appends each broken link to broken, with its kind, in page order.
   /// chain runs from the top folder to the page's folder. A page that cannot
-  /// be opened or read further is left silently; reading also ends early
-  /// once *cancel is set. Returns false when the page turned out to be
-  /// empty. When given, folder is the page's folder opened, and linked
+  /// be read further is left as read; reading also ends early once *cancel
+  /// is set. Returns what became of the page (kEmpty: it turned out to be
+  /// empty; kUnreadable: it could not be opened, last_error() says why).
+  /// When given, folder is the page's folder opened, and linked
   /// receives the path of every existing target (for a folder link, its
   /// index page), in page order, with "." and ".." resolved (the same file
   /// always gives the same path).
-  bool CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
+  PageRead CheckLinksInFile(const std::string& page, const std::vector<std::string>& chain,
                         std::vector<BrokenLink>& broken,
                         const std::atomic<bool>* cancel = nullptr,
                         const FolderHandle* folder = nullptr,
                         std::vector<std::string>* linked = nullptr);
+
+  /// Why the last page could not be opened.
+  const SystemError& last_error() const { return last_error_; }
 
   /// True when target names an existing file: "." and ".." inside it are
   /// resolved first, and a target ending in a separator, "." or ".." is never
@@ -60,6 +67,7 @@ class LinkChecker {
   // Only when a more check is on.
   std::unique_ptr<MoreLinkTester> more_;
   std::unique_ptr<EveryLinkReader> every_link_;
+  SystemError last_error_;
 };
 
 }  // namespace qvn

@@ -92,6 +92,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
 /// intact (FileReplacement, which tells how links and devices are treated).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, SystemError* error);
 
+/// The error of this thread's last failed system call, for calls that
+/// return only false (InputFile::Open, FolderHandle::Open).
+SystemError LastSystemError();
+
+/// True when error says a path is too long for the system.
+bool IsPathTooLong(const SystemError& error);
+
 /// True when folder's entries can be listed; false with error set otherwise.
 bool CanReadFolder(const std::string& folder, SystemError* error);
 

@@ -19,6 +19,15 @@ void WriteCounts(JsonWriter& writer, const CheckResult& result) {
   for (std::size_t i = 0; i < kinds; ++i)
     writer.Field(KindName(static_cast<LinkKind>(i)), counts[i]);
   writer.EndObject();
+  // Only when something was skipped, so that documents of whole sites stay as they were.
+  if (!result.skipped.empty()) {
+    writer.Key("skipped");
+    writer.BeginObject();
+    writer.Field("folders", result.skipped.Count(SkipReason::kFolder));
+    writer.Field("pages", result.skipped.Count(SkipReason::kPage));
+    writer.Field("pathsTooLong", result.skipped.Count(SkipReason::kPathTooLong));
+    writer.EndObject();
+  }
   writer.EndObject();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/results/broken_links.h"
+#include "core/site/skipped.h"
 
 namespace qvn {
 
@@ -34,12 +35,14 @@ struct CheckResult {
   long long pages_read = 0;
   bool stopped = false;
   std::string top_folder = {};  ///< as the run used it, ending in a separator
+  Skipped skipped = {};         ///< folders and pages that could not be read
   ExternalSummary external = {};
 };
 
 struct ListResult {
   std::vector<std::string> files;  ///< paths relative to the top folder, in walk order
   bool stopped = false;
+  Skipped skipped = {};  ///< folders that could not be listed
 };
 
 /// What an orphan search found. Paths are relative to the top folder, in
@@ -52,6 +55,7 @@ struct OrphanResult {
   long long files = 0;       ///< files the walk passed over: pages and all others
   long long pages_read = 0;  ///< pages read for links (not empty)
   bool stopped = false;      ///< the lists are then empty: they would be wrong
+  Skipped skipped = {};      ///< folders and pages that could not be read
 };
 
 }  // namespace qvn

@@ -63,9 +63,12 @@ void FolderWalk::Walk(const std::string& folder, std::shared_ptr<const FolderHan
     return !static_cast<const PageSelector*>(selector)->IsNotSelectedFileType(name);
   };
   const SizeFilter sizes = lengths_wanted_ ? pages_only : NoSizes;
-  if (ListFolder(*handle, entries, nullptr, sizes, &selector_)) {
+  SystemError error;
+  if (ListFolder(*handle, entries, &error, sizes, &selector_)) {
     SortNamesForWalk(entries);
     if (WalkFiles(working, entries) && !selection_.top_folder_only) WalkSubfolders(working, entries);
+  } else {
+    visitor_.OnSkippedFolder(working, error);
   }
   folder_ = parent;
 }
@@ -109,8 +112,14 @@ void FolderWalk::WalkSubfolders(const std::string& folder, const std::vector<Fol
     if (folder_.chain->size() > kMaxLevelsBelowTop) continue;
     auto handle = std::make_shared<FolderHandle>();
     handle->Open(path + kSeparator);
-    // A folder reached again (a loop, or another link to it) is passed over.
-    if (!visits_.Enter(*handle, false)) continue;
+    // A folder reached again (a loop, or another link to it) is passed over;
+    // one whose identity cannot be read cannot be listed either.
+    if (!visits_.Enter(*handle, false)) {
+      SystemError error;
+      if (!handle->Id() && !CanReadFolder(path + kSeparator, &error))
+        visitor_.OnSkippedFolder(path + kSeparator, error);
+      continue;
+    }
     Walk(path, std::move(handle));
     if (stopped_) return;
   }

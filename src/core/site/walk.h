@@ -40,6 +40,11 @@ class PageVisitor {
   /// selected), at full path `path`, in walk order among the pages. Files
   /// whose paths are excluded are not passed.
   virtual void OnOtherFile(const std::string& path) { (void)path; }
+  /// A folder whose entries could not be listed (error says why), at full
+  /// path `path`; the walk goes on past it.
+  virtual void OnSkippedFolder(const std::string& path, const SystemError& error) {
+    (void)path, (void)error;
+  }
 };
 
 /// Folders more than this many levels below the top folder are not entered.
@@ -50,9 +55,11 @@ inline constexpr std::size_t kMaxLevelsBelowTop = 128;
 void SortNamesForWalk(std::vector<FolderEntry>& entries);
 
 /// Walks selection.top_folder. Returns false when status asked to stop.
-/// Unreadable folders and files are skipped silently. Symbolic links to
-/// folders are followed, but each real folder is walked once, where the walk
-/// order first reaches it, and none on a pseudo file system (FolderVisits).
+/// Folders that cannot be listed are passed over (told to the visitor's
+/// OnSkipped); a file whose length cannot be read ends its folder's walk.
+/// Symbolic links to folders are followed, but each real folder is walked
+/// once, where the walk order first reaches it, and none on a pseudo file
+/// system (FolderVisits).
 bool WalkFolders(const Selection& selection, Status& status, PageVisitor& visitor);
 
 }  // namespace qvn

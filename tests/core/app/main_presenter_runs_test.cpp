@@ -3,9 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iostream>
+
 #include "core/app/main_presenter.h"
 #include "core/settings/catalogue_texts.h"
 #include "support/presenter_fixture.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "support/posix/unprivileged.h"
+#endif
 
 namespace qvn::app {
 namespace {
@@ -116,6 +125,28 @@ TEST_F(MainPresenterRunsTest, ProblemsStopARunBeforeItStarts) {
   presenter_.ListFiles();  // a listing reads no site root
   EXPECT_EQ(view_.threads.runs(), 1);
 }
+
+#ifndef _WIN32
+TEST_F(MainPresenterRunsTest, AnUnreadableTopFolderIsNamedWithTheReason) {
+  TempDir site;
+  site.Write("locked/index.htm", "<a href=\"gone.htm\">\r\n");
+  chmod(site.path().c_str(), 0755);
+  const std::string locked = site.path() + "locked";
+  chmod(locked.c_str(), 0);
+  const int found = test::RunUnprivileged([&] {
+    presenter_.SetTopFolder(locked);
+    presenter_.CheckLinks();
+    const Message told = view_.LastMessage();
+    const bool named = told == Message{"Cannot read the top folder " + locked + kSeparator +
+                                           ":\n\nPermission denied",
+                                       "Check links", Icon::kWarning};
+    if (!named) std::cerr << "told: " << told.text << '\n';  // the child cannot fail the test
+    return named && view_.threads.runs() == 0 ? 0 : 1;
+  });
+  if (found == test::kNoUserNamespace) GTEST_SKIP() << "no user namespace to drop root in";
+  EXPECT_EQ(found, 0);
+}
+#endif
 
 TEST_F(MainPresenterRunsTest, StopAsksAndTheRunWaitsForTheAnswer) {
   for (Answer answer : {Answer::kNo, Answer::kYes}) {
@@ -271,6 +302,60 @@ TEST_F(MainPresenterRunsTest, TheResultsWindowFollowsTheChecks) {
   RunOn(clean, [&] { presenter_.CheckLinks(); });
   EXPECT_FALSE(view_.Shown(Window::kResults));
   EXPECT_FALSE(view_.Enabled(Control::kResultsButton));
+}
+
+// Results of one folder are never shown as another's: the caption names
+// the folder checked, and any change of the top folder empties the window
+// with the reason, the status line too.
+TEST_F(MainPresenterRunsTest, ChangingTheTopFolderEmptiesTheResults) {
+  TempDir broken, other;
+  broken.Write("index.htm", "<a href=\"gone.htm\">\r\n");
+  const std::function<void()> changes[] = {
+      [&] { presenter_.SetTopFolder(other.path()); },
+      [&] {
+        view_.folder_to_choose = other.path();
+        presenter_.ChooseTopFolder();
+      },
+      [&] {
+        presenter_.ListIndexChanged(Control::kClearChoice, 0);
+        presenter_.ClearSelected();
+      },
+  };
+  for (const auto& change : changes) {
+    RunOn(broken, [&] { presenter_.CheckLinks(); });
+    presenter_.ShowResults();
+    EXPECT_EQ(view_.results_caption.rfind("Broken links table: " + broken.path() + " (checked ", 0),
+              0u);
+    change();
+    ASSERT_TRUE(view_.results_cleared.has_value());
+    EXPECT_FALSE(view_.results.has_value());
+    EXPECT_NE(view_.results_caption.find("Broken links table"), std::string::npos);
+    EXPECT_EQ(view_.results_caption.find(broken.path()), std::string::npos);
+    const std::string now = presenter_.choices().top_folder;
+    EXPECT_NE(view_.results_cleared->find(now.empty() ? "cleared" : now), std::string::npos);
+    EXPECT_FALSE(view_.Enabled(Control::kResultsButton));
+    EXPECT_EQ(Status(), "");
+  }
+  // Choosing the same folder again keeps them.
+  RunOn(broken, [&] { presenter_.CheckLinks(); });
+  view_.results_cleared.reset();
+  view_.folder_to_choose = broken.path();
+  presenter_.ChooseTopFolder();
+  EXPECT_FALSE(view_.results_cleared.has_value());
+  EXPECT_TRUE(view_.Enabled(Control::kResultsButton));
+}
+
+// "Exclude top subfolders" follows the disk as a run ends.
+TEST_F(MainPresenterRunsTest, TheSubfolderButtonIsRetestedWhenARunEnds) {
+  TempDir site;
+  site.Write("index.htm", "x");
+  presenter_.SetTopFolder(site.path());
+  EXPECT_FALSE(view_.Enabled(Control::kSelectSubfoldersButton));
+  RunOn(site, [&] {
+    presenter_.ListFiles();
+    site.MakeDir("made-meanwhile");
+  });
+  EXPECT_TRUE(view_.Enabled(Control::kSelectSubfoldersButton));
 }
 
 TEST_F(MainPresenterRunsTest, TheMoreChecksReachTheCheck) {

@@ -88,21 +88,89 @@ TEST_F(MainPresenterSettingsTest, SavingRefusesDoubleQuotesAndNamesFailures) {
   EXPECT_EQ(view_.LastMessage().text.rfind("Error when attempting to save settings: ", 0), 0u);
 }
 
-TEST_F(MainPresenterSettingsTest, SaveInBothWaysWritesTheLastRunsFileWithoutNotice) {
+TEST_F(MainPresenterSettingsTest, SaveInBothWaysWritesNothingUntilAFileIsChosen) {
   TempDir files;
   presenter_.BoxEdited(Control::kExcludedLinksBox, "both");
-  int dialogs = 0;
+  std::string chosen;
   view_.choose_file = [&](const FileDialog&) {
-    ++dialogs;
-    // The file for the next run is written when the dialog opens.
-    EXPECT_NE(Read(DataFile("qvn.usr")).find("\"both\""), std::string::npos);
-    EXPECT_TRUE(view_.notices.empty());
-    return files.path() + "chosen.usr";
+    EXPECT_FALSE(data_.Exists("Quorvane/qvn.usr"));
+    return chosen;
   };
+  ChooseSettings(presenter_, 2);  // cancelled
+  EXPECT_FALSE(data_.Exists("Quorvane/qvn.usr"));
+  chosen = files.path() + "chosen.usr";
   ChooseSettings(presenter_, 2);
-  EXPECT_EQ(dialogs, 1);
+  EXPECT_NE(Read(DataFile("qvn.usr")).find("\"both\""), std::string::npos);
   EXPECT_EQ(view_.notices.size(), 1u);
   EXPECT_TRUE(files.Exists("chosen.usr"));
+  EXPECT_TRUE(view_.questions.empty());
+}
+
+// A pick that would replace the settings for the next run asks first,
+// naming the file; the button does not.
+TEST_F(MainPresenterSettingsTest, APickOverwritingTheNextRunsSettingsAsks) {
+  TempDir files;
+  view_.choose_file = [&](const FileDialog&) { return files.path() + "x.usr"; };
+  presenter_.BoxEdited(Control::kExcludedLinksBox, "first");
+  ChooseSettings(presenter_, 0);
+  EXPECT_TRUE(view_.questions.empty());  // nothing to overwrite yet
+  presenter_.BoxEdited(Control::kExcludedLinksBox, "second");
+  for (int item : {0, 2}) {
+    view_.answers = {Answer::kNo};
+    ChooseSettings(presenter_, item);
+    ASSERT_FALSE(view_.questions.empty());
+    EXPECT_NE(view_.questions.back().text.find(DataFile("qvn.usr")), std::string::npos);
+    EXPECT_NE(Read(DataFile("qvn.usr")).find("\"first\""), std::string::npos);
+  }
+  EXPECT_FALSE(files.Exists("x.usr"));
+  const std::size_t asked = view_.questions.size();
+  presenter_.SaveOrLoadSettings();  // the button: item 2 still selected
+  EXPECT_EQ(view_.questions.size(), asked);
+  EXPECT_NE(Read(DataFile("qvn.usr")).find("\"second\""), std::string::npos);
+}
+
+TEST_F(MainPresenterSettingsTest, DialogsStartInTheDataFolderAndNamesGetTheExtension) {
+  TempDir files;
+  view_.choose_file = [&](const FileDialog&) { return files.path() + "plain"; };
+  ChooseSettings(presenter_, 1);
+  EXPECT_EQ(view_.file_dialogs.back().folder, DataFolder() + kSeparator);
+  EXPECT_TRUE(files.Exists("plain.usr"));
+  EXPECT_EQ(presenter_.last_settings_file(), files.path() + "plain.usr");
+  // The dialog asked about "plain"; replacing "plain.usr" is asked here.
+  presenter_.BoxEdited(Control::kExcludedLinksBox, "changed");
+  view_.answers = {Answer::kNo};
+  ChooseSettings(presenter_, 1);
+  ASSERT_EQ(view_.questions.size(), 1u);
+  EXPECT_NE(view_.questions[0].text.find(files.path() + "plain.usr"), std::string::npos);
+  EXPECT_EQ(Read(files.path() + "plain.usr").find("changed"), std::string::npos);
+  view_.choose_file = [&](const FileDialog&) { return files.path() + "kept.cfg"; };
+  ChooseSettings(presenter_, 1);
+  EXPECT_EQ(view_.file_dialogs.back().folder, files.path());
+  EXPECT_TRUE(files.Exists("kept.cfg"));
+}
+
+// The message names the folder; the rest of the file is applied.
+TEST_F(MainPresenterSettingsTest, ATopFolderThatIsNoFolderIsToldAndTheRestLoads) {
+  TempDir files;
+  files.Write("page.htm", "x");
+  const struct {
+    std::string top;
+    const char* says;
+  } cases[] = {{files.path() + "gone" + kSeparator, "does not exist"},
+               {files.path() + "page.htm" + kSeparator, "is a file"}};
+  for (const auto& c : cases) {
+    files.Write("s.usr", CrLf({InQuotes(c.top), "\"\"", "\"tmp\"", "\"cgi\"", " 1 "}));
+    view_.choose_file = [&](const FileDialog&) { return files.path() + "s.usr"; };
+    view_.messages.clear();
+    ChooseSettings(presenter_, 3);
+    ASSERT_EQ(view_.messages.size(), 1u) << c.top;
+    EXPECT_NE(view_.LastMessage().text.find(c.top), std::string::npos);
+    EXPECT_NE(view_.LastMessage().text.find(c.says), std::string::npos);
+    EXPECT_EQ(view_.text[Control::kTopFolderBox], "");
+    EXPECT_EQ(view_.text[Control::kExcludedFilepathsBox], "tmp");
+    EXPECT_EQ(view_.text[Control::kExcludedLinksBox], "cgi");
+    EXPECT_TRUE(view_.checked[Control::kTopFolderOnlyBox]);
+  }
 }
 
 TEST_F(MainPresenterSettingsTest, TheSavedNoticeStandsBelowTheClearList) {

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <tuple>
+
 #include "core/settings/catalogue_texts.h"
 #include "support/presenter_fixture.h"
 
@@ -20,7 +23,7 @@ using MainPresenterTest = PresenterTest;
 TEST_F(MainPresenterTest, StartUpShowsTheDefaults) {
   EXPECT_TRUE(view_.Shown(Window::kMain));
   EXPECT_EQ(view_.place.frame.left, 100);
-  EXPECT_EQ(view_.place.frame.top, (view_.place.screen_height - view_.place.frame.height) / 2);
+  EXPECT_EQ(view_.place.frame, MainFrameAtStart(view_.place));
   EXPECT_EQ(view_.items[Control::kSettingsChoice][2], "Save in both ways");
   EXPECT_EQ(view_.selected[Control::kSettingsChoice], 0);
   EXPECT_EQ(view_.items[Control::kClearChoice][4], "All of the above");
@@ -95,15 +98,14 @@ TEST_F(MainPresenterTest, ClearAsksAndClears) {
   presenter_.BoxEdited(Control::kExcludedLinksBox, "x");
   presenter_.BoxEdited(Control::kExcludedFilepathsBox, "y");
   presenter_.ListIndexChanged(Control::kClearChoice, 4);
-  view_.answers = {Answer::kYes, Answer::kCancel};
+  view_.answers = {Answer::kCancel};
   presenter_.ClearChosen();
-  ASSERT_EQ(view_.questions.size(), 2u);
-  EXPECT_EQ(view_.questions[0], (Question{"Are you sure?", "Clear"}));
-  EXPECT_EQ(view_.questions[1].title, "Clear all");
-  EXPECT_TRUE(view_.questions[1].with_cancel);
-  EXPECT_EQ(view_.questions[1].default_answer, Answer::kCancel);
+  ASSERT_EQ(view_.questions.size(), 1u);  // "All of the above" asks once, naming all
+  EXPECT_EQ(view_.questions[0].title, "Clear all");
+  EXPECT_TRUE(view_.questions[0].with_cancel);
+  EXPECT_EQ(view_.questions[0].default_answer, Answer::kCancel);
   EXPECT_EQ(presenter_.choices().excluded_links, "x");
-  view_.answers = {Answer::kYes, Answer::kYes};
+  view_.answers = {Answer::kYes};
   presenter_.ClearChosen();
   EXPECT_EQ(presenter_.choices().top_folder, "");
   EXPECT_EQ(view_.text[Control::kTopFolderBox], "");
@@ -120,7 +122,38 @@ TEST_F(MainPresenterTest, ClearAsksAndClears) {
   presenter_.ListIndexChanged(Control::kClearChoice, 0);
   presenter_.ClearSelected();
   EXPECT_EQ(presenter_.choices().top_folder, "");
-  EXPECT_EQ(view_.questions.size(), 4u);
+  EXPECT_EQ(view_.questions.size(), 2u);
+}
+
+// A pick in the Clear list asks a question that names the item; No keeps it.
+TEST_F(MainPresenterTest, ClearQuestionsNameWhatGoes) {
+  TempDir site;
+  site.MakeDir("sub");
+  const std::vector<std::string> items = view_.items[Control::kClearChoice];
+  for (int index = 0; index < 4; ++index) {
+    presenter_.SetTopFolder(site.path());
+    view_.subfolders_to_choose = std::vector<std::string>{"sub"};
+    presenter_.SelectSubfolders();
+    presenter_.BoxEdited(Control::kExcludedFilepathsBox, "y");
+    presenter_.BoxEdited(Control::kExcludedLinksBox, "x");
+    const auto cleared = [&] {
+      const Choices& now = presenter_.choices();
+      return std::tuple(now.top_folder, now.excluded_subfolders, now.excluded_filepaths,
+                        now.excluded_links);
+    };
+    const auto before = cleared();
+    presenter_.ListIndexChanged(Control::kClearChoice, index);
+    view_.answers = {Answer::kNo};
+    presenter_.ClearChosen();
+    ASSERT_FALSE(view_.questions.empty());
+    std::string item = items[static_cast<std::size_t>(index)];
+    item[0] = static_cast<char>(std::tolower(item[0]));
+    EXPECT_NE(view_.questions.back().text.find(item), std::string::npos) << item;
+    EXPECT_EQ(cleared(), before);
+    view_.answers = {Answer::kYes};
+    presenter_.ClearChosen();
+    EXPECT_NE(cleared(), before) << item;
+  }
 }
 
 TEST_F(MainPresenterTest, AChosenTopFolderMayDropTheExclusions) {
@@ -200,10 +233,8 @@ TEST_F(MainPresenterTest, WebPagesAndAFailedLaunch) {
   view_.web_page_opens = false;
   presenter_.OpenManualPage();
   EXPECT_EQ(view_.LastMessage().title, "Cannot launch web browser");
-  EXPECT_EQ(view_.LastMessage().text.rfind("Error launching web browser, error code = 31.\r\n\r\n"
-                                           "File extension '",
-                                           0),
-            0u);
+  EXPECT_EQ(view_.LastMessage().text,
+            std::string("No web browser is set up to open ") + kUserManualAddress + ".");
 }
 
 TEST_F(MainPresenterTest, HelpOpensBesideTheWindowWithoutCopyButton) {

@@ -197,15 +197,18 @@ TEST_F(SubfolderPresenterTest, ATopFolderThatCannotBeCountedIsReported) {
   EXPECT_EQ(view_.closed, 2);
 }
 
-TEST_F(SubfolderPresenterTest, WithoutSubfoldersOnlyCancelActs) {
+TEST_F(SubfolderPresenterTest, WithoutSubfoldersTheWindowSaysSoAndCloses) {
   dir_.Write("page.htm", "");
-  SubfolderPresenter& window = Open();
-  EXPECT_TRUE(window.busy());
-  EXPECT_EQ(view_.readings, (Strings{"Reading disk . . ."}));
+  SubfolderRequest request;
+  request.none_text = "Nothing here.";
+  SubfolderPresenter& window = Open(request);
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "Nothing here.");
+  EXPECT_EQ(view_.messages[0].title, request.caption);
+  EXPECT_EQ(view_.closed, 1);
+  // Nothing can be chosen from what closed.
   window.Accept();
-  window.SelectAll(true);
-  EXPECT_EQ(view_.closed, 0);
-  window.Cancel();
+  EXPECT_FALSE(window.accepted());
   EXPECT_EQ(view_.closed, 1);
 }
 

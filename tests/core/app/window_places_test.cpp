@@ -11,12 +11,23 @@ namespace {
 const MainPlace kMain{{2000, 1000, 9900, 6800}, 9780, 6360, 11000};
 
 TEST(WindowPlaces, TheMainWindowBeforeAViewerOpens) {
-  const TwipsRect home{100, (11000 - 6800) / 2, 9900, 6800};
+  const TwipsRect home{100, (11000 - 6360) / 2, 9900, 6800};
   EXPECT_EQ(MainFrameAtStart(kMain), home);
   EXPECT_EQ(MainFrameForViewing(Viewing::kReportBySource, kMain), home);
   EXPECT_EQ(MainFrameForViewing(Viewing::kFileList, kMain), home);
   EXPECT_EQ(MainFrameForViewing(Viewing::kHelp, kMain), (TwipsRect{100, 1000, 9900, 6800}));
   EXPECT_EQ(MainFrameForViewing(Viewing::kReportByTarget, kMain), kMain.frame);
+}
+
+// Before it is shown the window's frame is no larger than its inner area;
+// the place at start-up is the place it comes back to later.
+TEST(WindowPlaces, TheStartPlaceDoesNotDependOnTheFrameBeingKnown) {
+  MainPlace unshown = kMain;
+  unshown.frame.width = kMain.inner_width;
+  unshown.frame.height = kMain.inner_height;
+  EXPECT_EQ(MainFrameAtStart(unshown).top,
+            MainFrameForViewing(Viewing::kReportBySource, kMain).top);
+  EXPECT_EQ(MainFrameAtStart(unshown).left, MainFrameForViewing(Viewing::kFileList, kMain).left);
 }
 
 TEST(WindowPlaces, ViewersAndWindowsAroundTheMainWindow) {

@@ -293,6 +293,14 @@ void InputFile::Close() {
 
 void SetSystemError(SystemError* error, int code) { SetError(error, code); }
 
+SystemError LastSystemError() {
+  SystemError error;
+  SetError(&error, errno);
+  return error;
+}
+
+bool IsPathTooLong(const SystemError& error) { return error.code == ENAMETOOLONG; }
+
 bool CanReadFolder(const std::string& folder, SystemError* error) {
   DIR* dir = opendir(folder.c_str());
   if (dir == nullptr) {

@@ -388,6 +388,16 @@ bool ListFolder(const FolderHandle& folder, std::vector<FolderEntry>& entries, S
   return ListFolder(folder.path(), entries, error, sizes_for, context);
 }
 
+SystemError LastSystemError() {
+  SystemError error;
+  SetError(&error, GetLastError());
+  return error;
+}
+
+bool IsPathTooLong(const SystemError& error) {
+  return error.code == ERROR_FILENAME_EXCED_RANGE || error.code == ERROR_BUFFER_OVERFLOW;
+}
+
 bool CanReadFolder(const std::string& folder, SystemError* error) {
   WIN32_FIND_DATAW data;
   const HANDLE find = FindFirstFileW(Wide(JoinPath(folder, "*")).c_str(), &data);
