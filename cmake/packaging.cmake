@@ -22,7 +22,8 @@ Quorvane walks the top folder of a web site kept as files on disk, reads
 every page and reports every local link whose target file does not exist,
 grouped by the page that holds it and by the missing target. It also lists
 the files no page links to, and can read pages as HTML, resolve links from
-the site root and test index pages, anchors and letter case.
+the site root and test index pages, anchors and letter case. On request it
+also asks the servers of links to other sites whether they still answer.
 
 The package holds the desktop program (quorvane, Qt 6) and the command qvn
 for scripts and CI, which writes its results as text reports, JSON, CSV,
@@ -35,7 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link (Qt 6, the C++ run time) found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The desktop program draws its texts in Liberation Sans where Arial and Tahoma are missing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# libcurl is loaded only when the check of links to other sites first asks a
+# server (dpkg-shlibdeps cannot see it): everything else runs without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, libcurl4")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
 # Before the package is made from the staged tree: programs stripped, manual

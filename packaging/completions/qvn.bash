@@ -32,7 +32,8 @@ _qvn() {
       compopt -o filenames
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return ;;
-    --exclude-subfolder | --exclude-paths | --exclude-links | --index-files)
+    --exclude-subfolder | --exclude-paths | --exclude-links | --index-files | --external-jobs | \
+      --external-timeout | --external-cache)
       COMPREPLY=()
       return ;;
   esac
@@ -41,11 +42,12 @@ _qvn() {
     --php --settings --verbose"
   local outputs="--show-repeated --output-dir --no-wait"
   local more="--all-links --site-root --index-pages --index-files --check-fragments --case"
+  local external="--external --external-jobs --external-timeout --external-cache"
   local results="--format --out --baseline --write-baseline"
   local options
   case $command in
     "") options="check list orphans explain --help --version" ;;
-    check) options="$selection $outputs $more $results" ;;
+    check) options="$selection $outputs $more $external $results" ;;
     list) options="$selection $outputs" ;;
     orphans) options="$selection $more" ;;
     explain) options="--help --top --exclude-links --settings" ;;

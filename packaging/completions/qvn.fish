@@ -37,6 +37,12 @@ complete -c qvn -n "__fish_seen_subcommand_from check orphans" -l index-files -x
 complete -c qvn -n "__fish_seen_subcommand_from check orphans" -l check-fragments -d 'A link\'s #fragment needs that id in the target page'
 complete -c qvn -n "__fish_seen_subcommand_from check orphans" -l case -d 'Report letter-case mismatches, suggest names'
 
+# Links to other sites: check.
+complete -c qvn -n "__fish_seen_subcommand_from check" -l external -d 'Also ask the servers of links to other sites'
+complete -c qvn -n "__fish_seen_subcommand_from check" -l external-jobs -x -d 'Requests under way at once'
+complete -c qvn -n "__fish_seen_subcommand_from check" -l external-timeout -x -d 'Seconds one request may take'
+complete -c qvn -n "__fish_seen_subcommand_from check" -l external-cache -x -d 'How long answers are kept (1d; 0 none)'
+
 # Results: check.
 complete -c qvn -n "__fish_seen_subcommand_from check" -l format -x -a 'text json csv sarif markdown' -d 'Results format'
 complete -c qvn -n "__fish_seen_subcommand_from check" -l out -r -F -d 'Write the document to this file'

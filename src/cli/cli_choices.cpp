@@ -19,7 +19,7 @@ bool ApplySettingsFile(const std::string& path, app::Choices& choices, std::ostr
   if (!applied.complete)
     err << "qvn: the settings file " << path << " could be read only up to "
         << applied.fields_read << " of its "
-        << (applied.fields_read < kSettingsFields ? kSettingsFields : kAllSettingsFields)
+        << ExpectedSettingsFields(applied.fields_read)
         << " fields; the rest was not applied\n";
   return true;
 }
@@ -38,6 +38,11 @@ bool ChoicesFromRequest(const CliRequest& request, app::Choices& choices, std::o
   choices.show_repeated |= request.show_repeated;
   choices.include_php |= request.include_php;
   choices.more = CombineMoreChecks(choices.more, request.more_flags);
+  // Only a check asks other sites; a settings file's tick does nothing elsewhere.
+  if (request.command == Command::kCheck)
+    choices.more = CombineExternal(choices.more, request.external_flags);
+  else
+    choices.more.external = false;
   choices.output_folder = request.output_dir.value_or("");
   choices.format = request.check_output.format;
   return true;

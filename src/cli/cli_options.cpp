@@ -82,6 +82,7 @@ int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, 
   Bound check_bound, list_bound;
   AddSelectionOptions(*check, request, check_bound);
   AddMoreCheckFlags(*check, request.more_flags);
+  AddExternalFlags(*check, request.external_flags);
   AddCheckOutputOptions(*check, request.check_output);
   check->footer(
       "With --baseline the exit status is 1 only when there are new broken links\n"

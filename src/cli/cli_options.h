@@ -8,6 +8,7 @@
 
 #include "cli/cli_check_options.h"
 #include "cli/cli_explain.h"
+#include "cli/cli_external.h"
 #include "cli/cli_more_checks.h"
 
 namespace qvn::cli {
@@ -31,6 +32,7 @@ struct CliRequest {
   std::string settings_file;  ///< "" = none
   CheckOutputOptions check_output;  ///< check: the format, its file and the baselines
   MoreCheckFlags more_flags;        ///< check and orphans: the more checks given
+  ExternalFlags external_flags;     ///< check: links to other sites
   ExplainArguments explain;         ///< explain: the page and the line
 };
 

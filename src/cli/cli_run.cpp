@@ -120,12 +120,15 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
   const CheckResult result = app::RunCheck(choices, status);
   status.Finish();
   PrintSkipped(result.skipped, request.verbose, io.err);
+  // The check itself is whole; only the next run will have to ask again.
+  if (!result.external.problem.empty())
+    io.err << "qvn: cannot keep the answers of other sites: " << result.external.problem << '\n';
   if (WritesTextReports(options) &&
       !ReportFiles(app::WriteCheckReports(result, choices, output), "the report", io))
     return kExitBadInput;
   if (!delivery.Deliver(result)) return kExitBadInput;
   delivery.People() << CheckOutcomeText(static_cast<long long>(result.broken_links.size()),
-                                        result.stopped)
+                                        result.stopped, result.external.checked)
                     << '\n';
   return result.stopped ? StoppedExitStatus() : delivery.ExitStatus(result);
 }
@@ -166,6 +169,8 @@ int Execute(const CliRequest& request, const CliStreams& io) {
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
   if (loaded <= 0) return Fail(io.err, CatalogueFailureText(loaded, catalogue_path));
+  if (choices.more.external)
+    choices.more.external_cache_folder = DataFolderPath(catalogue.Get(texts::kDataFolderName));
   if (request.command == Command::kExplain)
     return RunExplainCommand(request.explain, choices, request.settings_file, io.out, io.err);
 

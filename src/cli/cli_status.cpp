@@ -1,5 +1,7 @@
 #include "cli/cli_status.h"
 
+#include "core/links/external/external_checker.h"
+
 #include <atomic>
 #include <ostream>
 
@@ -41,6 +43,14 @@ void CliStatus::PageStarted(long long number, std::string_view relative_path) {
   if (now < next_update_) return;
   next_update_ = now + kUpdateInterval;
   Show(ScanningText(number, relative_path));
+}
+
+void CliStatus::AddressesChecked(long long checked, long long total) {
+  if (!show_progress_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (checked > 0 && now < next_update_) return;
+  next_update_ = now + kUpdateInterval;
+  Show(ExternalProgressText(static_cast<std::size_t>(checked), static_cast<std::size_t>(total)));
 }
 
 void CliStatus::FileListed(long long count) {

@@ -16,6 +16,7 @@ class CliStatus : public Status {
 
   void PageStarted(long long number, std::string_view relative_path) override;
   void FileListed(long long count) override;
+  void AddressesChecked(long long checked, long long total) override;
   /// True once Ctrl-C has been pressed.
   bool ShouldStop() override;
   /// Clears the progress line.

@@ -70,6 +70,9 @@ void MoreChecksWindow::CreateControls() {
   fragmentsBox_ = Box(this, "chkCheckFragments", "Check that #anchors exist in the target page");
   letterCaseBox_ =
       Box(this, "chkLetterCase", "Report letter-case mismatches and suggest near names");
+  externalBox_ = Box(this, "chkExternal", "Check links to other sites (http, https) too");
+  externalBox_->setToolTip(QStringLiteral(
+      "Asks each site's server once per address, a few at a time; answers are kept a day."));
   okButton_ = Button(this, "cmdOK", "OK");
   okButton_->setDefault(true);
   cancelButton_ = Button(this, "cmdCancel", "Cancel");
@@ -100,16 +103,19 @@ void MoreChecksWindow::LayOut() {
   layout->addLayout(index_files);
   layout->addWidget(fragmentsBox_);
   layout->addWidget(letterCaseBox_);
+  layout->addWidget(externalBox_);
   layout->addSpacing(Px(120));
   layout->addLayout(buttons);
   setMinimumWidth(Px(kDesignWidth));
   // Tab order follows the window from top to bottom.
   QWidget* order[] = {allLinksBox_, siteRootBox_, siteRootFolderBox_, browseButton_, indexPagesBox_,
-                      indexFilesBox_, fragmentsBox_, letterCaseBox_, okButton_, cancelButton_};
+                      indexFilesBox_, fragmentsBox_, letterCaseBox_, externalBox_, okButton_,
+                      cancelButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MoreChecksWindow::Show(const MoreChecks& more) {
+  shown_ = more;
   allLinksBox_->setChecked(more.all_links);
   siteRootBox_->setChecked(more.site_root);
   siteRootFolderBox_->setText(Q(more.site_root_folder));
@@ -117,6 +123,7 @@ void MoreChecksWindow::Show(const MoreChecks& more) {
   indexFilesBox_->setText(Q(more.index_files));
   fragmentsBox_->setChecked(more.check_fragments);
   letterCaseBox_->setChecked(more.letter_case);
+  externalBox_->setChecked(more.external);
   updateEnabled();
 }
 
@@ -127,7 +134,8 @@ void MoreChecksWindow::updateEnabled() {
 }
 
 MoreChecks MoreChecksWindow::Shown() const {
-  MoreChecks more;
+  // The external check's limits are not in the window: they keep what the run had.
+  MoreChecks more = shown_;
   more.all_links = allLinksBox_->isChecked();
   more.site_root = siteRootBox_->isChecked();
   more.site_root_folder = U(siteRootFolderBox_->text());
@@ -135,6 +143,7 @@ MoreChecks MoreChecksWindow::Shown() const {
   more.index_files = U(indexFilesBox_->text());
   more.check_fragments = fragmentsBox_->isChecked();
   more.letter_case = letterCaseBox_->isChecked();
+  more.external = externalBox_->isChecked();
   return more;
 }
 

@@ -43,9 +43,11 @@ class MoreChecksWindow : public QDialog {
   void Show(const MoreChecks& more);
   MoreChecks Shown() const;
 
-  QCheckBox *allLinksBox_, *siteRootBox_, *indexPagesBox_, *fragmentsBox_, *letterCaseBox_;
+  QCheckBox *allLinksBox_, *siteRootBox_, *indexPagesBox_, *fragmentsBox_, *letterCaseBox_,
+      *externalBox_;
   QLineEdit *siteRootFolderBox_, *indexFilesBox_;
   QPushButton *browseButton_, *okButton_, *cancelButton_;
+  MoreChecks shown_;  // what the window was opened with
 };
 
 }  // namespace qvn::gui

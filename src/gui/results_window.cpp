@@ -121,11 +121,17 @@ void ResultsWindow::UpdateCounts() {
       {"link to something not a regular file", "links to things not regular files"},
       {"link in other letter case", "links in other letter case"},
       {"missing anchor", "missing anchors"},
-      {"folder without an index page", "folders without an index page"}};
+      {"folder without an index page", "folders without an index page"},
+      {"link to another site with an error answer", "links to other sites with error answers"},
+      {"link to another site without an answer", "links to other sites without an answer"}};
   QStringList parts;
   for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
     if (counts[kind] > 0) parts << Counted(counts[kind], kLabels[kind][0], kLabels[kind][1]);
   if (!parts.isEmpty()) text += ": " + parts.join(", ");
+  // Not broken, so not rows; the JSON document lists them with where they end.
+  if (const auto moved = static_cast<long long>(results().external.redirects.size()); moved > 0)
+    text += "; " + Counted(moved, "link to another site moved for good",
+                           "links to other sites moved for good");
   if (results().stopped) text += QStringLiteral(" (the check was stopped: incomplete)");
   lblCounts->setText(text);
 }

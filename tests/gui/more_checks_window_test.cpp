@@ -26,7 +26,7 @@ namespace {
 MoreChecks AllOn(const std::string& root) {
   MoreChecks more;
   more.all_links = more.site_root = more.index_pages = true;
-  more.check_fragments = more.letter_case = true;
+  more.check_fragments = more.letter_case = more.external = true;
   more.site_root_folder = root;
   more.index_files = "home.htm";
   return more;
@@ -50,7 +50,7 @@ class MoreChecksWindowTest : public QObject {
     QCOMPARE(w.windowTitle(), QString("More checks"));
     QVERIFY(w.isModal());
     QVERIFY(Button(w, "cmdOK")->isDefault());
-    QCOMPARE(w.findChildren<QCheckBox*>().size(), 5);
+    QCOMPARE(w.findChildren<QCheckBox*>().size(), 6);
     for (QCheckBox* box : w.findChildren<QCheckBox*>()) QVERIFY(!box->isChecked());
     QCOMPARE(Box(w, "txtSiteRoot")->placeholderText(), QString("the top folder"));
     QCOMPARE(Box(w, "txtIndexFiles")->text(), Q(std::string(qvn::kDefaultIndexFiles)));
@@ -68,6 +68,7 @@ class MoreChecksWindowTest : public QObject {
     for (QCheckBox* box : on.findChildren<QCheckBox*>()) QVERIFY(box->isChecked());
     QCOMPARE(Box(on, "txtSiteRoot")->text(), QString("/srv/www/"));
     QCOMPARE(on.Choice().index_files, std::string("home.htm"));
+    QVERIFY(on.Choice().external);
     Button(on, "cmdCancel")->click();
     QCOMPARE(on.result(), int(QDialog::Rejected));
   }
@@ -94,6 +95,19 @@ class MoreChecksWindowTest : public QObject {
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QCOMPARE(Box(w, "txtSiteRoot")->text(), Q(root.path()));
     QCOMPARE(w.Choice().site_root_folder, root.path());
+  }
+
+  void theExternalTickKeepsTheLimitsTheWindowWasGiven() {
+    MoreChecks given;
+    given.external_jobs = 4;
+    given.external_cache_seconds = 0;
+    MoreChecksWindow w{given};
+    QVERIFY(!Tick(w, "chkExternal")->isChecked());
+    Tick(w, "chkExternal")->click();
+    const MoreChecks chosen = w.Choice();
+    QVERIFY(chosen.external);
+    QCOMPARE(chosen.external_jobs, 4);
+    QCOMPARE(chosen.external_cache_seconds, 0LL);
   }
 
   void browsingForTheSiteRoot() {

@@ -183,6 +183,25 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(window.lblCounts->text(),
              QString("1 broken link in 1 page: 1 missing file (the check was stopped: incomplete)"));
   }
+
+  void linksToOtherSitesShowTheirNoteAndTheRedirectsAreCounted() {
+    CheckResult result;
+    result.top_folder = "/site/";
+    BrokenLink gone{"https://example.org/old", "https://example.org/old", 3, 10,
+                    LinkKind::kExternalStatus};
+    gone.note = "410 Gone";
+    result.broken_links.Add("/site/index.htm", gone);
+    result.external.checked = true;
+    result.external.redirects.push_back(
+        {"/site/index.htm", 4, 10, "http://example.org/", "https://example.org/"});
+    ResultsWindow window;
+    window.SetResults(result);
+    QCOMPARE(window.CellText(0, ResultsWindow::kNoteColumn), QString("410 Gone"));
+    QCOMPARE(window.CellText(0, ResultsWindow::kTargetColumn), QString("https://example.org/old"));
+    QCOMPARE(window.lblCounts->text(),
+             QString("1 broken link in 1 page: 1 link to another site with an error answer; "
+                     "1 link to another site moved for good"));
+  }
 };
 
 QTEST_MAIN(ResultsWindowTest)

@@ -10,6 +10,7 @@
 #include "core/platform/path.h"
 #include "core/results/file_list.h"
 #include "core/results/orphan_report.h"
+#include "core/platform/data_folder.h"
 #include "core/settings/catalogue_texts.h"
 
 namespace qvn::app {
@@ -119,6 +120,10 @@ void MainPresenter::StartRun(RunKind kind) {
   outcome->choices = choices_;
   outcome->data_folder = data_folder_;
   outcome->data_folder_name = catalogue_.Get(texts::kDataFolderName);
+  // Answers of other sites are kept beside the reports.
+  if (kind == RunKind::kCheck && outcome->choices.more.external)
+    outcome->choices.more.external_cache_folder =
+        data_folder_.empty() ? DataFolderPath(outcome->data_folder_name) : data_folder_;
   MainView& view = view_;
   view_.RunInBackground(
       [this, &view, control = control_, outcome] {
@@ -160,7 +165,8 @@ void MainPresenter::CheckEnded(RunOutcome& outcome) {
   if (!result.broken_links.empty()) ShowReports(outcome);
   SetProgress("");
   if (!result.stopped)
-    SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false));
+    SetStatus(CheckOutcomeText(static_cast<long long>(result.broken_links.size()), false,
+                               result.external.checked));
   last_check_ = std::make_shared<const CheckResult>(std::move(outcome.check));
   last_check_time_ = std::time(nullptr);
   UpdateResultsAfterCheck();

@@ -47,7 +47,7 @@ MoreChecks TidyMoreChecks(MoreChecks more) {
 
 std::string MoreChecksCaption(const MoreChecks& more) {
   const int on = int{more.all_links} + int{more.site_root} + int{more.index_pages} +
-                 int{more.check_fragments} + int{more.letter_case};
+                 int{more.check_fragments} + int{more.letter_case} + int{more.external};
   if (on == 0) return "More checks...";
   return "More checks (" + std::to_string(on) + " on)...";
 }

@@ -1,5 +1,7 @@
 #include "core/app/run_control.h"
 
+#include "core/links/external/external_checker.h"
+
 namespace qvn::app {
 
 void RunControl::RequestStop() {
@@ -68,6 +70,13 @@ void ThrottledStatus::BrokenLinksFound(long long count) {
 
 void ThrottledStatus::FileListed(long long count) {
   latest_.totals = FilesSoFarText(count);
+  dirty_ = true;
+  DeliverWhenDue();
+}
+
+void ThrottledStatus::AddressesChecked(long long checked, long long total) {
+  latest_.totals = ExternalProgressText(static_cast<std::size_t>(checked),
+                                        static_cast<std::size_t>(total));
   dirty_ = true;
   DeliverWhenDue();
 }

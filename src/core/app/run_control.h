@@ -64,7 +64,7 @@ class Throttle {
 /// The latest progress texts of a run; an empty one has not changed.
 struct RunProgress {
   std::string page;    ///< the page being read ('#12  news/a.htm')
-  std::string totals;  ///< broken links or files so far
+  std::string totals;  ///< broken links or files so far, or addresses checked
 };
 
 /// The Status a worker's run reports to: it keeps the latest progress and
@@ -78,6 +78,7 @@ class ThrottledStatus : public Status {
   void PageStarted(long long number, std::string_view relative_path) override;
   void BrokenLinksFound(long long count) override;
   void FileListed(long long count) override;
+  void AddressesChecked(long long checked, long long total) override;
   bool ShouldStop() override;
 
   /// Hands on the progress not handed on yet: the last state always arrives.

@@ -16,6 +16,7 @@ namespace {
 MoreChecks LinkFinding(MoreChecks more) {
   more.check_fragments = false;
   more.letter_case = false;
+  more.external = false;
   return more;
 }
 

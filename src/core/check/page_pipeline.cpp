@@ -34,7 +34,8 @@ PagePipeline::PagePipeline(const std::vector<std::string>& excluded_links, unsig
       status_(status),
       commit_(std::move(commit)),
       commit_linked_(std::move(commit_linked)),
-      more_(more.AnyOn() ? std::make_unique<MoreCheckContext>(more) : nullptr) {
+      more_(more.AnyOn() ? std::make_unique<MoreCheckContext>(more) : nullptr),
+      external_(more.external) {
   for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { WorkerLoop(); });
 }
 
@@ -44,7 +45,7 @@ PagePipeline::~PagePipeline() {
 }
 
 void PagePipeline::WorkerLoop() {
-  LinkChecker checker(excluded_links_, cache_, more_.get());
+  LinkChecker checker(excluded_links_, cache_, more_.get(), external_);
   std::vector<Task*> batch;
   while (true) {
     batch.clear();
@@ -87,7 +88,7 @@ void PagePipeline::Submit(std::string path, const PageFolder& folder) {
   task->path = std::move(path);
   task->folder = folder;
   if (threads_.empty()) {
-    LinkChecker checker(excluded_links_, cache_, more_.get());
+    LinkChecker checker(excluded_links_, cache_, more_.get(), external_);
     Read(checker, *task, nullptr);
     CommitTask(*task);
     return;

@@ -46,7 +46,9 @@ class PagePipeline {
   /// workers 0 reads each page at once on the calling thread. status is
   /// polled while waiting for a slow page; once it asks to stop, no more
   /// pages are committed. Pages' existing targets are gathered only when
-  /// commit_linked is given. more: the more checks that pages are read with.
+  /// commit_linked is given. more: the more checks that pages are read with
+  /// (with more.external, the links to other sites come among the broken
+  /// links as candidates: see CollectExternalLink).
   PagePipeline(const std::vector<std::string>& excluded_links, unsigned workers, Status& status,
                Commit commit, CommitLinked commit_linked = nullptr,
                const MoreChecks& more = MoreChecks());
@@ -76,6 +78,7 @@ class PagePipeline {
   CommitLinked commit_linked_;
   ExistenceCache cache_;
   std::unique_ptr<MoreCheckContext> more_;  // null when every more check is off
+  bool external_;                           // links to other sites are collected
   std::mutex mutex_;
   std::condition_variable work_ready_, task_done_;
   std::deque<Task*> queue_;                   // waiting for a worker

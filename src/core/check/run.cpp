@@ -2,6 +2,7 @@
 
 #include "core/platform/path.h"
 #include "core/text/text.h"
+#include "core/check/external_links.h"
 #include "core/check/page_pipeline.h"
 #include "core/site/walk.h"
 
@@ -29,6 +30,7 @@ class CheckVisitor : public PageVisitor {
   // Reading a page tells whether it is empty, so the walk need not ask.
   bool SkipsEmptyPagesItself() const override { return true; }
   void Finish() { pipeline_.Finish(); }
+  ExternalLinks& external() { return external_; }
 
  private:
   void Commit(const std::string& path, const PagePipeline::PageOutcome& outcome,
@@ -40,6 +42,10 @@ class CheckVisitor : public PageVisitor {
     status_.PageStarted(number, RelativePart(path, top_length_));
     std::size_t added = 0;
     for (auto& link : broken) {
+      if (IsExternalKind(link.kind)) {
+        external_.Add(path, std::move(link), result_.broken_links.size());
+        continue;
+      }
       result_.broken_links.Add(path, std::move(link));
       status_.BrokenLinksFound(static_cast<long long>(result_.broken_links.size()));
       // A page with a great many broken links must not freeze the window; a
@@ -52,6 +58,7 @@ class CheckVisitor : public PageVisitor {
   Status& status_;
   CheckResult& result_;
   std::size_t top_length_;
+  ExternalLinks external_;
 };
 
 class ListVisitor : public PageVisitor {
@@ -83,6 +90,7 @@ CheckResult RunCheck(const Selection& selection, Status& status, unsigned worker
   WalkFolders(selection, sticky, visitor);
   visitor.Finish();
   result.stopped = sticky.stopped();
+  if (selection.more.external) visitor.external().Check(selection.more, sticky, result);
   return result;
 }
 
@@ -93,11 +101,13 @@ ListResult RunList(const Selection& selection, Status& status) {
   return result;
 }
 
-std::string CheckOutcomeText(long long broken_links, bool stopped) {
+std::string CheckOutcomeText(long long broken_links, bool stopped, bool external) {
   if (stopped) return "Checking of links was stopped.";
-  if (broken_links == 0) return "Congratulations!  There are no broken local links.";
-  if (broken_links == 1) return "There is only one broken local link.";
-  return "There are " + std::to_string(broken_links) + " broken local links.";
+  // Links to other sites count too when they were checked: "local" would mislead.
+  const std::string broken = external ? " broken link" : " broken local link";
+  if (broken_links == 0) return "Congratulations!  There are no" + broken + "s.";
+  if (broken_links == 1) return "There is only one" + broken + ".";
+  return "There are " + std::to_string(broken_links) + broken + "s.";
 }
 
 }  // namespace qvn

@@ -22,7 +22,8 @@ CheckResult RunCheck(const Selection& selection, Status& status,
 ListResult RunList(const Selection& selection, Status& status);
 
 /// The status text at the end of a check run: the congratulation, the count
-/// of broken links, or the stopped notice.
-std::string CheckOutcomeText(long long broken_links, bool stopped);
+/// of broken links, or the stopped notice. external: links to other sites
+/// were checked, so the links counted are not all local.
+std::string CheckOutcomeText(long long broken_links, bool stopped, bool external = false);
 
 }  // namespace qvn

@@ -13,8 +13,8 @@
 namespace qvn {
 
 LinkChecker::LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache,
-                         MoreCheckContext* more)
-    : lookup_(cache) {
+                         MoreCheckContext* more, bool external)
+    : external_(external), lookup_(cache) {
   for (const auto& item : excluded_links) excluded_folded_.push_back(LowerCaseLatin(item));
   if (more == nullptr || !more->options.AnyOn()) return;
   more_ = std::make_unique<MoreLinkTester>(*more, excluded_folded_, lookup_);
@@ -50,6 +50,11 @@ PageRead LinkChecker::CheckLinksInFile(const std::string& page, const std::vecto
     if (!raw) continue;
     const std::string_view written = LinkText(line, *raw, decoded_line_);
     const std::size_t offset = static_cast<std::size_t>(raw->data() - line.data());
+    if (external_ &&
+        CollectExternalLink(written, reader.line_number(),
+                            static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1,
+                            excluded_folded_, true, broken))
+      continue;
     if (more_) {
       more_->Test(written, reader.line_number(),
                   static_cast<long long>(Utf16Length(line.substr(0, offset))) + 1);

@@ -25,9 +25,11 @@ enum class PageRead { kRead, kEmpty, kUnreadable };
 class LinkChecker {
  public:
   /// excluded_links: the link-exclusion words as the user typed them. more:
-  /// the more checks of the run (null, or all of them off: the line scan alone).
+  /// the more checks of the run (null, or all of them off: the line scan
+  /// alone). external: links to other sites are collected (see
+  /// CollectExternalLink) among the broken links, for the run to ask.
   LinkChecker(const std::vector<std::string>& excluded_links, ExistenceCache& cache,
-              MoreCheckContext* more = nullptr);
+              MoreCheckContext* more = nullptr, bool external = false);
   ~LinkChecker();
   LinkChecker(const LinkChecker&) = delete;
   LinkChecker& operator=(const LinkChecker&) = delete;
@@ -58,6 +60,7 @@ class LinkChecker {
 
  private:
   std::vector<std::string> excluded_folded_;
+  bool external_ = false;
   // This thread's way to the folder listings, asked without a lock.
   FolderLookup lookup_;
   std::string decoded_line_, link_, target_, resolved_;

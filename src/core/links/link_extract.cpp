@@ -5,6 +5,7 @@
 
 #include "core/text/casefold.h"
 #include "core/platform/platform.h"
+#include "core/results/broken_links.h"
 #include "core/text/text.h"
 #include "core/text/utf.h"
 
@@ -68,6 +69,30 @@ bool HasSkippedScheme(std::string_view link) {
   const std::string folded = LowerCaseLatin(link);
   return std::any_of(kMarkers.begin(), kMarkers.end(),
                      [&](std::string_view m) { return folded.find(m) != std::string::npos; });
+}
+
+bool IsExternalAddress(std::string_view link) {
+  while (!link.empty() && (link.front() == ' ' || link.front() == '\t')) link.remove_prefix(1);
+  const std::string head = LowerCaseLatin(link.substr(0, 8));
+  return head.starts_with("http://") || head.starts_with("https://");
+}
+
+bool CollectExternalLink(std::string_view written, long long line, long long column,
+                         const std::vector<std::string>& excluded_folded, bool amp_escaped,
+                         std::vector<BrokenLink>& out) {
+  if (!IsExternalAddress(written)) return false;
+  std::string_view address = TrimBlanks(written);
+  address = address.substr(0, address.find('#'));
+  if (IsSkippedLink(address, excluded_folded)) return true;
+  BrokenLink candidate;
+  candidate.target.assign(address);
+  if (amp_escaped) ReplaceAll(candidate.target, "&amp;", "&");
+  candidate.link.assign(written);
+  candidate.line = line;
+  candidate.column = column;
+  candidate.kind = LinkKind::kExternalStatus;
+  out.push_back(std::move(candidate));
+  return true;
 }
 
 bool IsSkippedLink(std::string_view link, const std::vector<std::string>& excluded_folded) {

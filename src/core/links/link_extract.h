@@ -9,6 +9,8 @@
 
 namespace qvn {
 
+struct BrokenLink;
+
 /// The raw value of the line's link: the line is trimmed of blanks and cut
 /// at a comment marker, then the first ' href="' is taken or, when there is
 /// none, the first ' src="' (letter case ignored); the value runs to the next
@@ -26,6 +28,19 @@ bool HasSkippedScheme(std::string_view link);
 /// True when a link (after the fragment and query cut) is not to be tested:
 /// empty, root-relative, or holding one of the excluded words (folded).
 bool IsSkippedLink(std::string_view link, const std::vector<std::string>& excluded_folded);
+
+/// True when the link is an absolute http:// or https:// address (letter
+/// case ignored, blanks before it allowed).
+bool IsExternalAddress(std::string_view link);
+
+/// For the check of links to other sites: when written is an http or https
+/// address, appends it to out as a candidate (target: the address without
+/// its fragment, with "&amp;" as "&" when amp_escaped; kind
+/// kExternalStatus until its server answers) unless it holds an excluded
+/// word, and returns true. False, adding nothing, for any other link.
+bool CollectExternalLink(std::string_view written, long long line, long long column,
+                         const std::vector<std::string>& excluded_folded, bool amp_escaped,
+                         std::vector<BrokenLink>& out);
 
 /// Replaces the fixed escapes in text and turns either slash into the separator.
 void DecodeLink(std::string& text);

@@ -74,6 +74,10 @@ void MoreLinkTester::SetBase(std::string_view href) {
 }
 
 void MoreLinkTester::Test(std::string_view written, long long line, long long column) {
+  // The every-link scan has decoded character references already.
+  if (options_.external &&
+      CollectExternalLink(written, line, column, *rules_.excluded_folded, false, *broken_))
+    return;
   FormLink(written, rules_, formed_);
   if (formed_.form == LinkForm::kSkipped) return;
   if (formed_.form == LinkForm::kSamePage && !options_.check_fragments) return;

@@ -48,6 +48,9 @@ std::string ReadLink(const JsonValue& item, BrokenLinkTable& links) {
                               : LinkKind::kMissingFile;
   if (const std::string* suggestion = StringMember(item, "suggestion"))
     link.suggestion = *suggestion;
+  // Only the external kinds keep their note: the others' notes follow from them.
+  if (const std::string* note = StringMember(item, "note"); note != nullptr && IsExternalKind(link.kind))
+    link.note = *note;
   links.Add(*page, std::move(link));
   return {};
 }

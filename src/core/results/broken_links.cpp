@@ -6,7 +6,8 @@ namespace qvn {
 namespace {
 
 constexpr std::array<std::string_view, kLinkKinds> kNames = {
-    "missing-file", "folder", "not-a-file", "letter-case", "no-anchor", "no-index-page"};
+    "missing-file", "folder",        "not-a-file",      "letter-case",
+    "no-anchor",    "no-index-page", "external-status", "external-error"};
 
 }  // namespace
 
@@ -31,6 +32,8 @@ std::string ReportNote(const BrokenLink& link) {
     case LinkKind::kLetterCase: return "letter case: " + link.suggestion;
     case LinkKind::kNoAnchor: return "no such anchor";
     case LinkKind::kNoIndexPage: return "no index page";
+    case LinkKind::kExternalStatus:
+    case LinkKind::kExternalError: return link.note;
     default: return link.suggestion.empty() ? std::string() : "did you mean: " + link.suggestion;
   }
 }

@@ -15,13 +15,30 @@
 
 namespace qvn {
 
-/// Why a link is broken: its target is not a file (the first three), or a
-/// more check found it wanting (the last three).
-enum class LinkKind { kMissingFile, kFolder, kNotAFile, kLetterCase, kNoAnchor, kNoIndexPage };
-inline constexpr std::size_t kLinkKinds = 6;
+/// Why a link is broken: its target is not a file (the first three), a
+/// more check found it wanting (the next three), or a link to another site
+/// got an error status (kExternalStatus) or no answer (kExternalError).
+enum class LinkKind {
+  kMissingFile,
+  kFolder,
+  kNotAFile,
+  kLetterCase,
+  kNoAnchor,
+  kNoIndexPage,
+  kExternalStatus,
+  kExternalError,
+};
+inline constexpr std::size_t kLinkKinds = 8;
+/// The kinds a check without links to other sites can find: the formats
+/// list only these for such a check, as they always did.
+inline constexpr std::size_t kLocalLinkKinds = 6;
+
+/// True for the kinds of links to other sites.
+inline bool IsExternalKind(LinkKind kind) { return kind >= LinkKind::kExternalStatus; }
 
 /// The kind's name in the machine-readable formats: "missing-file",
-/// "folder", "not-a-file", "letter-case", "no-anchor" or "no-index-page".
+/// "folder", "not-a-file", "letter-case", "no-anchor", "no-index-page",
+/// "external-status" or "external-error".
 std::string_view KindName(LinkKind kind);
 /// The kind named name; nullopt for an unknown name.
 std::optional<LinkKind> KindFromName(std::string_view name);
@@ -45,12 +62,15 @@ struct BrokenLink {
   /// given) or a name in the target's folder that differs a little
   /// (kMissingFile); "" when there is none.
   std::string suggestion = {};
+  /// The external kinds: what the server answered ("404 Not Found") or why
+  /// it did not ("DNS failure", "timeout", ...).
+  std::string note = {};
 };
 
 /// The note the text reports put in brackets after the target: "letter
 /// case: logo.gif", "no such anchor", "no index page", "did you mean:
-/// about.htm"; "" when they show none (a target that is not a file, without
-/// a suggestion).
+/// about.htm", the external kinds' note; "" when they show none (a target
+/// that is not a file, without a suggestion).
 std::string ReportNote(const BrokenLink& link);
 /// True when ReportNote(link) is not empty.
 inline bool HasReportNote(const BrokenLink& link) {

@@ -1,5 +1,7 @@
 #include "core/results/report_json.h"
 
+#include "core/platform/path.h"
+
 namespace qvn {
 namespace {
 
@@ -13,7 +15,8 @@ void WriteCounts(JsonWriter& writer, const CheckResult& result) {
   writer.Key("byKind");
   writer.BeginObject();
   const auto counts = table.CountByKind();
-  for (std::size_t i = 0; i < kLinkKinds; ++i)
+  const std::size_t kinds = result.external.checked ? kLinkKinds : kLocalLinkKinds;
+  for (std::size_t i = 0; i < kinds; ++i)
     writer.Field(KindName(static_cast<LinkKind>(i)), counts[i]);
   writer.EndObject();
   // Only when something was skipped, so that documents of whole sites stay as they were.
@@ -35,6 +38,23 @@ void WriteBaselineCounts(JsonWriter& writer, const BaselineComparison& baseline)
   writer.Field("existing", baseline.existing_count);
   writer.Field("fixed", static_cast<long long>(baseline.fixed.size()));
   writer.EndObject();
+}
+
+// Links to other sites that answer through a permanent redirect: not broken,
+// so apart from the broken links.
+void WriteRedirects(JsonWriter& writer, const CheckResult& result) {
+  writer.Key("redirects");
+  writer.BeginArray();
+  for (const PermanentRedirect& redirect : result.external.redirects) {
+    writer.BeginObject();
+    writer.Field("page", RelativeTo(redirect.page, result.top_folder));
+    writer.Field("line", redirect.line);
+    writer.Field("column", redirect.column);
+    writer.Field("link", redirect.link);
+    writer.Field("finalAddress", redirect.final_url);
+    writer.EndObject();
+  }
+  writer.EndArray();
 }
 
 }  // namespace
@@ -84,6 +104,7 @@ std::string FormatResultsJson(const CheckResult& result, const BaselineCompariso
                   baseline != nullptr ? &baseline->states[i] : nullptr);
   writer.EndArray();
   if (baseline != nullptr) WriteFixedJson(writer, "fixed", *baseline);
+  if (result.external.checked) WriteRedirects(writer, result);
   writer.EndObject();
   return writer.Take();
 }

@@ -41,6 +41,12 @@ constexpr std::array<Rule, kLinkKinds> kRules = {{
     {"LinkToFolderWithoutIndexPage", "Link to a folder without an index page",
      "A local link names a folder, and the folder holds none of the index pages that a web "
      "server would show for it."},
+    {"LinkToOtherSiteWithErrorStatus", "Link to another site that answers with an error",
+     "A link to another site (http or https) got a 4xx or 5xx answer from its server, after "
+     "any redirects; the message gives the status and its reason."},
+    {"LinkToOtherSiteWithoutAnswer", "Link to another site that does not answer",
+     "A link to another site (http or https) got no answer: its host name is not known, the "
+     "connection was refused, the secure connection failed, or it took too long."},
 }};
 
 void AppendEncoded(std::string& out, std::string_view text, std::string_view keep) {
@@ -95,6 +101,8 @@ std::string MessageText(const LinkRow& row) {
       return text + " differs in letter case from the file's name (" + link.suggestion + ").";
     case LinkKind::kNoAnchor: return text + ": the page has no such anchor.";
     case LinkKind::kNoIndexPage: return text + " is a folder without an index page.";
+    case LinkKind::kExternalStatus: return text + " answers " + link.note + ".";
+    case LinkKind::kExternalError: return text + " gets no answer (" + link.note + ").";
   }
   return text + ".";
 }
@@ -106,10 +114,10 @@ void WriteText(JsonWriter& writer, std::string_view key, std::string_view text) 
   writer.EndObject();
 }
 
-void WriteRules(JsonWriter& writer) {
+void WriteRules(JsonWriter& writer, std::size_t kinds) {
   writer.Key("rules");
   writer.BeginArray();
-  for (std::size_t i = 0; i < kRules.size(); ++i) {
+  for (std::size_t i = 0; i < kinds; ++i) {
     writer.BeginObject();
     writer.Field("id", KindName(static_cast<LinkKind>(i)));
     writer.Field("name", kRules[i].name);
@@ -124,7 +132,7 @@ void WriteRules(JsonWriter& writer) {
   writer.EndArray();
 }
 
-void WriteTool(JsonWriter& writer, const SarifContext& context) {
+void WriteTool(JsonWriter& writer, const SarifContext& context, bool external) {
   writer.Key("tool");
   writer.BeginObject();
   writer.Key("driver");
@@ -132,7 +140,7 @@ void WriteTool(JsonWriter& writer, const SarifContext& context) {
   writer.Field("name", "qvn");
   writer.Field("version", context.tool_version);
   writer.Field("informationUri", kManual);
-  WriteRules(writer);
+  WriteRules(writer, external ? kLinkKinds : kLocalLinkKinds);
   writer.EndObject();
   writer.EndObject();
 }
@@ -214,7 +222,7 @@ void WriteResults(JsonWriter& writer, const CheckResult& result,
 void WriteRun(JsonWriter& writer, const CheckResult& result, const BaselineComparison* baseline,
               const SarifContext& context) {
   writer.BeginObject();
-  WriteTool(writer, context);
+  WriteTool(writer, context, result.external.checked);
   WriteInvocation(writer, result.stopped);
   if (!context.top_folder_uri.empty()) {
     writer.Key("originalUriBaseIds");

@@ -20,6 +20,9 @@ std::vector<std::uint32_t> WalkOrder(std::size_t n) {
   return order;
 }
 
+// A note that is not its kind's alone: a suggestion, or a server's answer.
+bool HasOwnNote(const BrokenLink& link) { return !link.suggestion.empty() || !link.note.empty(); }
+
 }  // namespace
 
 void ResultsView::Reset(const BrokenLinkTable* table, std::string_view top_folder) {
@@ -52,7 +55,7 @@ std::string_view ResultsView::Text(std::uint32_t entry, ResultsColumn column,
     case ResultsColumn::kTarget:
       return RelativeTo(link.target, top_folder_);
     case ResultsColumn::kNote:
-      if (link.suggestion.empty()) return kind_notes_[static_cast<std::size_t>(link.kind)];
+      if (!HasOwnNote(link)) return kind_notes_[static_cast<std::size_t>(link.kind)];
       return scratch = LinkNote(link);
   }
   return {};
@@ -80,14 +83,14 @@ void ResultsView::SortBy(std::optional<ResultsColumn> column, bool ascending) {
   } else {
     shown_ = {};  // rebuilt below: no need to hold it while sorting
     order_ = WalkOrder(table_->size());
-    // Notes with a suggestion are built once each; other texts are the table's.
+    // A link's own notes are built once each; other texts are the table's.
     std::unordered_map<std::uint32_t, std::string> notes;
     std::string unused;
     SortByFoldedText(
         order_,
         [&](std::uint32_t entry) -> std::string_view {
           const BrokenLink& link = table_->Link(entry);
-          if (*column != ResultsColumn::kNote || link.suggestion.empty())
+          if (*column != ResultsColumn::kNote || !HasOwnNote(link))
             return Text(entry, *column, unused);
           auto [note, added] = notes.try_emplace(entry);
           if (added) note->second = LinkNote(link);
@@ -160,7 +163,7 @@ bool ResultsView::Matches(std::uint32_t entry, const Prepared& prepared,
       std::string_view::npos)
     return true;
   if (FoldedContains(link.link, filter_)) return true;
-  if (link.suggestion.empty() ? prepared.kind_notes[static_cast<std::size_t>(link.kind)]
+  if (!HasOwnNote(link) ? prepared.kind_notes[static_cast<std::size_t>(link.kind)]
                               : FoldedContains(Text(entry, ResultsColumn::kNote, scratch), filter_))
     return true;
   return FoldedContains(RelativeTo(link.target, top_folder_), filter_);

@@ -9,6 +9,25 @@
 
 namespace qvn {
 
+/// A link to another site that works, but through a permanent redirect
+/// (301, 308): not broken, though the link is better changed.
+struct PermanentRedirect {
+  std::string page;  ///< full path, as the table's pages
+  long long line = 0;
+  long long column = 0;
+  std::string link;       ///< as written in the page
+  std::string final_url;  ///< where the redirects end
+};
+
+/// What the check of links to other sites did, when the run had it on.
+struct ExternalSummary {
+  bool checked = false;     ///< the run had it on (the formats then list its kinds)
+  long long addresses = 0;  ///< distinct addresses found
+  long long from_cache = 0;
+  std::vector<PermanentRedirect> redirects;  ///< in walk order
+  std::string problem;  ///< why the answers could not be kept; "" when they were
+};
+
 /// What a check found. The table's paths are full; the formats and the
 /// results window show them relative to top_folder.
 struct CheckResult {
@@ -17,6 +36,7 @@ struct CheckResult {
   bool stopped = false;
   std::string top_folder = {};  ///< as the run used it, ending in a separator
   Skipped skipped = {};         ///< folders and pages that could not be read
+  ExternalSummary external = {};
 };
 
 struct ListResult {

@@ -116,8 +116,25 @@ bool HasMoreChecksFields(const Settings& settings) {
                       [&](const SettingsField& field) { return HoldsDefault(field, settings); });
 }
 
+namespace {
+
+int FieldsToWrite(const Settings& settings) {
+  // The last group holding a field off its default, and every group before it.
+  for (auto end = std::rbegin(kSettingsFieldGroupEnds); end != std::rend(kSettingsFieldGroupEnds);
+       ++end) {
+    if (*end == kSettingsFields) break;
+    const int begin = *std::next(end);
+    if (!std::all_of(std::begin(kSettingsFieldTable) + begin, std::begin(kSettingsFieldTable) + *end,
+                     [&](const SettingsField& field) { return HoldsDefault(field, settings); }))
+      return *end;
+  }
+  return kSettingsFields;
+}
+
+}  // namespace
+
 std::string FormatSettings(const Settings& settings) {
-  const int count = HasMoreChecksFields(settings) ? kAllSettingsFields : kSettingsFields;
+  const int count = FieldsToWrite(settings);
   std::string out;
   for (const SettingsField& field : std::span(kSettingsFieldTable).first(count)) {
     if (field.kind == SettingsField::Kind::kNumber) {
@@ -194,6 +211,7 @@ MoreChecks MoreChecksOf(const Settings& settings) {
   more.index_files = settings.index_files;
   more.check_fragments = settings.check_fragments == 1;
   more.letter_case = settings.letter_case == 1;
+  more.external = settings.external_links == 1;
   return more;
 }
 
@@ -205,6 +223,7 @@ void SetMoreChecks(Settings& settings, const MoreChecks& more) {
   settings.index_files = more.index_files;
   settings.check_fragments = more.check_fragments ? 1 : 0;
   settings.letter_case = more.letter_case ? 1 : 0;
+  settings.external_links = more.external ? 1 : 0;
 }
 
 }  // namespace qvn

@@ -1,14 +1,15 @@
 #pragma once
 // Settings files (*.usr): the top folder, the three exclusion lists and the
-// three options, as seven fields, then the more checks as seven more, in the
-// order of kSettingsFieldTable. A text field is written between double quotes (line breaks
+// three options, as seven fields, then the more checks as seven more, then
+// the check of links to other sites as one more, in the order of
+// kSettingsFieldTable. A text field is written between double quotes (line breaks
 // allowed inside), a number as " N ", each followed by CR LF. There is no
 // escape for a double quote, so a text holding one cannot be stored.
 //
-// The fields of the more checks are written only when one of them differs
-// from its default, so settings that do not use them give the seven-field
-// file of earlier versions, byte for byte; a seven-field file loads them
-// with their defaults.
+// Each group of fields after the seventh is written only when one of its
+// fields, or of a later group, differs from its default, so settings that do
+// not use them give the file of earlier versions, byte for byte; a shorter
+// file loads the missing fields with their defaults.
 
 #include <iterator>
 #include <string>
@@ -40,6 +41,7 @@ struct Settings {
   std::string index_files;
   int check_fragments;
   int letter_case;
+  int external_links;  ///< links to other sites are asked of their servers
 
   bool operator==(const Settings&) const = default;
 };
@@ -86,6 +88,7 @@ inline constexpr SettingsField kSettingsFieldTable[] = {
     SettingsField::Text(12, "index pages", &Settings::index_files, kDefaultIndexFiles),
     SettingsField::Number(13, "check fragments", &Settings::check_fragments),
     SettingsField::Number(14, "letter case", &Settings::letter_case),
+    SettingsField::Number(15, "links to other sites", &Settings::external_links),
 };
 
 /// The more checks that settings hold (number fields: 1 ticked).
@@ -96,20 +99,37 @@ void SetMoreChecks(Settings& settings, const MoreChecks& more);
 /// Number of fields of a complete settings file: one without the more
 /// checks, which then take their defaults.
 inline constexpr int kSettingsFields = 7;
-/// Number of fields of a file that holds the more checks as well.
+/// Number of fields of a file that holds the more checks, and not the
+/// check of links to other sites.
+inline constexpr int kMoreChecksFields = 14;
+/// Number of fields of a file that holds every field.
 inline constexpr int kAllSettingsFields = static_cast<int>(std::size(kSettingsFieldTable));
+/// Where the groups of fields end that a file may end with: the first
+/// seven, the more checks, the links to other sites.
+inline constexpr int kSettingsFieldGroupEnds[] = {kSettingsFields, kMoreChecksFields,
+                                                  kAllSettingsFields};
 
 /// True when fields_read (as ParseSettings returns it) means the whole file
-/// was read: the seven fields alone, or all fourteen.
+/// was read: it ended where a group of fields ends.
 inline bool IsCompleteSettingsRead(int fields_read) {
-  return fields_read == kSettingsFields || fields_read == kAllSettingsFields;
+  for (const int end : kSettingsFieldGroupEnds)
+    if (fields_read == end) return true;
+  return false;
 }
 
-/// True when one field of the more checks differs from its default.
+/// The number of fields in the group that the field after fields_read
+/// ends: what a file cut short should have held.
+inline int ExpectedSettingsFields(int fields_read) {
+  for (const int end : kSettingsFieldGroupEnds)
+    if (fields_read < end) return end;
+  return kAllSettingsFields;
+}
+
+/// True when one field after the seventh differs from its default.
 bool HasMoreChecksFields(const Settings& settings);
 
-/// The file's text (UTF-8 in memory): seven fields, or fourteen when
-/// HasMoreChecksFields.
+/// The file's text (UTF-8 in memory): seven fields, and each later group up
+/// to the last that holds a field off its default.
 std::string FormatSettings(const Settings& settings);
 
 /// The name of the first text field that holds a double quote, such as
@@ -117,7 +137,7 @@ std::string FormatSettings(const Settings& settings);
 std::string FieldWithDoubleQuote(const Settings& settings);
 
 /// Reads the fields in order into settings and returns how many were read
-/// (0 to 14). Reading ends at the first field that is missing or malformed (a
+/// (0 to kAllSettingsFields). Reading ends at the first field that is missing or malformed (a
 /// number field holding text or a number beyond 16 bits, an unclosed quote);
 /// the fields from there on are left as they were. In the subfolder names
 /// either slash becomes the platform's separator, so files move between

@@ -34,6 +34,20 @@ struct MoreChecks {
   /// reported on every platform; missing targets get a likely intended name.
   bool letter_case = false;
 
+  /// Links to other sites (http, https) are asked of their servers once the
+  /// pages are read. Unlike the checks above it leaves the line scan as it is,
+  /// so AnyOn does not count it.
+  bool external = false;
+  int external_jobs = 16;            ///< requests under way at once
+  int external_timeout_seconds = 30; ///< one request, its redirects included
+  long long external_cache_seconds = 86400;  ///< answers kept this long; 0 keeps none
+  /// For tests: addresses outside the loopback range are refused unasked.
+  bool external_loopback_only = false;
+  /// Where the answers are kept (the data folder, which the front end
+  /// knows); "" keeps none.
+  std::string external_cache_folder;
+
+  /// The checks that change how pages are read (not external).
   bool AnyOn() const {
     return all_links || site_root || index_pages || check_fragments || letter_case;
   }

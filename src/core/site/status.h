@@ -19,6 +19,12 @@ class Status {
   }
   /// A check run has recorded its `count`-th broken link.
   virtual void BrokenLinksFound(long long count) { (void)count; }
+  /// The check of links to other sites has its answers for `checked` of
+  /// `total` distinct addresses (first with checked 0).
+  virtual void AddressesChecked(long long checked, long long total) {
+    (void)checked;
+    (void)total;
+  }
   /// A list run has selected its `count`-th file.
   virtual void FileListed(long long count) { (void)count; }
   /// Asked between files and folders; true ends the run after the current
@@ -36,6 +42,9 @@ class StickyStatus : public Status {
   }
   void BrokenLinksFound(long long count) override { inner_.BrokenLinksFound(count); }
   void FileListed(long long count) override { inner_.FileListed(count); }
+  void AddressesChecked(long long checked, long long total) override {
+    inner_.AddressesChecked(checked, total);
+  }
   bool ShouldStop() override {
     if (!stopped_) stopped_ = inner_.ShouldStop();
     return stopped_;

@@ -242,5 +242,26 @@ TEST_F(MainPresenterSettingsTest, TheMoreChecksAreSavedAndLoadedWithTheRest) {
   EXPECT_TRUE(presenter_.choices().more.site_root);
 }
 
+TEST_F(MainPresenterSettingsTest, TheExternalTickIsSavedAfterTheMoreChecksOnlyWhenOn) {
+  TempDir site;
+  presenter_.SetTopFolder(site.path());
+  MoreChecks more;
+  more.external = true;
+  view_.more_checks_to_choose = more;
+  presenter_.ChooseMoreChecks();
+  EXPECT_EQ(view_.text[Control::kMoreChecksButton], "More checks (1 on)...");
+  ChooseSettings(presenter_, 0);
+  EXPECT_EQ(Read(DataFile("qvn.usr")),
+            CrLf({InQuotes(site.path()), "\"\"", "\"\"", "\"\"", " 0 ", " 0 ", " 0 ", " 0 ",
+                  " 0 ", "\"\"", " 0 ", InQuotes(std::string(kDefaultIndexFiles)), " 0 ", " 0 ",
+                  " 1 "}));
+  view_.more_checks_to_choose = MoreChecks();
+  presenter_.ChooseMoreChecks();
+  view_.choose_file = [&](const FileDialog&) { return DataFile("qvn.usr"); };
+  ChooseSettings(presenter_, 3);
+  EXPECT_TRUE(presenter_.choices().more.external);
+  EXPECT_FALSE(presenter_.choices().more.AnyOn());
+}
+
 }  // namespace
 }  // namespace qvn::app

@@ -64,6 +64,8 @@ TEST(MoreChecksRules, TheButtonCountsTheChecksOn) {
   EXPECT_EQ(MoreChecksCaption(more), "More checks...");
   more.all_links = more.site_root = more.letter_case = true;
   EXPECT_EQ(MoreChecksCaption(more), "More checks (3 on)...");
+  more.external = true;
+  EXPECT_EQ(MoreChecksCaption(more), "More checks (4 on)...");
 }
 
 }  // namespace

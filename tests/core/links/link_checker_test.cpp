@@ -198,6 +198,9 @@ TEST(RunLogic, ValidationAndTexts) {
   EXPECT_EQ(CheckOutcomeText(1, false), "There is only one broken local link.");
   EXPECT_EQ(CheckOutcomeText(1234, false), "There are 1234 broken local links.");
   EXPECT_EQ(CheckOutcomeText(5, true), "Checking of links was stopped.");
+  EXPECT_EQ(CheckOutcomeText(0, false, true), "Congratulations!  There are no broken links.");
+  EXPECT_EQ(CheckOutcomeText(1, false, true), "There is only one broken link.");
+  EXPECT_EQ(CheckOutcomeText(3, false, true), "There are 3 broken links.");
   EXPECT_EQ(ScanningText(12, "news/page.htm"), "#12  news/page.htm");
   EXPECT_EQ(BrokenSoFarText(1), "One broken link found so far.");
   EXPECT_EQ(BrokenSoFarText(2), "2 broken links found so far.");

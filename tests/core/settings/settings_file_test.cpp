@@ -62,29 +62,36 @@ TEST(SettingsFile, ReadsAsFarAsItCan) {
   EXPECT_EQ(s.include_php, 1);
 }
 
-// Any field of the more checks away from its default brings all seven in;
-// with all at their defaults the file stays as earlier versions wrote it.
+// Any field of the more checks away from its default brings all seven in,
+// the check of links to other sites all eight; with all at their defaults
+// the file stays as earlier versions wrote it.
 TEST(SettingsFile, MoreChecksAreWrittenOnlyWhenOneIsSet) {
-  const std::pair<const char*, void (*)(Settings&)> changes[] = {
-      {"all links", [](Settings& s) { s.all_links = 1; }},
-      {"site root", [](Settings& s) { s.site_root = 1; }},
-      {"site root folder", [](Settings& s) { s.site_root_folder = "/srv/www/"; }},
-      {"index pages", [](Settings& s) { s.index_pages = 1; }},
-      {"index files", [](Settings& s) { s.index_files = "home.htm"; }},
-      {"index files emptied", [](Settings& s) { s.index_files.clear(); }},
-      {"check fragments", [](Settings& s) { s.check_fragments = 1; }},
-      {"letter case", [](Settings& s) { s.letter_case = 1; }},
+  struct Change {
+    const char* name;
+    void (*change)(Settings&);
+    int fields;
+  };
+  const Change changes[] = {
+      {"all links", [](Settings& s) { s.all_links = 1; }, kMoreChecksFields},
+      {"site root", [](Settings& s) { s.site_root = 1; }, kMoreChecksFields},
+      {"site root folder", [](Settings& s) { s.site_root_folder = "/srv/www/"; }, kMoreChecksFields},
+      {"index pages", [](Settings& s) { s.index_pages = 1; }, kMoreChecksFields},
+      {"index files", [](Settings& s) { s.index_files = "home.htm"; }, kMoreChecksFields},
+      {"index files emptied", [](Settings& s) { s.index_files.clear(); }, kMoreChecksFields},
+      {"check fragments", [](Settings& s) { s.check_fragments = 1; }, kMoreChecksFields},
+      {"letter case", [](Settings& s) { s.letter_case = 1; }, kMoreChecksFields},
+      {"links to other sites", [](Settings& s) { s.external_links = 1; }, kAllSettingsFields},
   };
   Settings unchanged = Sample();
   SetMoreChecks(unchanged, MoreChecks());
   EXPECT_EQ(FormatSettings(unchanged), kSampleSeven);
-  for (const auto& [name, change] : changes) {
+  for (const auto& [name, change, fields] : changes) {
     Settings s = Sample();
     change(s);
     const std::string text = FormatSettings(s);
     EXPECT_TRUE(text.starts_with(kSampleSeven)) << name;
     Settings back;
-    EXPECT_EQ(ParseSettings(text, back), kAllSettingsFields) << name;
+    EXPECT_EQ(ParseSettings(text, back), fields) << name;
     EXPECT_EQ(back, s) << name;
   }
 }
@@ -108,14 +115,20 @@ TEST(SettingsFile, FieldsOfTheMoreChecks) {
     Settings expected;
   } cases[] = {
       {"earlier version", "", kSettingsFields, Sample()},
-      {"all fourteen", FormatSettings(all).substr(kSampleSeven.size()), kAllSettingsFields, all},
-      {"unquoted and on one line", "1,0,/w/,1,\"a, b\",0,1\r\n", kAllSettingsFields, [] {
+      {"all fourteen", FormatSettings(all).substr(kSampleSeven.size()), kMoreChecksFields, all},
+      {"unquoted and on one line", "1,0,/w/,1,\"a, b\",0,1\r\n", kMoreChecksFields, [] {
          Settings s = Sample();
          s.all_links = 1;
          s.site_root_folder = "/w/";
          s.index_pages = 1;
          s.index_files = "a, b";
          s.letter_case = 1;
+         return s;
+       }()},
+      {"the fifteenth ticked", "0,0,\"\",0,\"a\",0,0,1\r\n", kAllSettingsFields, [] {
+         Settings s = Sample();
+         s.index_files = "a";
+         s.external_links = 1;
          return s;
        }()},
       {"malformed ninth", " 1 \r\n yes \r\n\"/w/\"\r\n 1 \r\n\"x\"\r\n 1 \r\n 1 \r\n", 8, [] {
@@ -134,7 +147,7 @@ TEST(SettingsFile, FieldsOfTheMoreChecks) {
     Settings s;
     const int read = ParseSettings(kSampleSeven + c.extra, s);
     EXPECT_EQ(read, c.fields) << c.name;
-    EXPECT_EQ(IsCompleteSettingsRead(read), read == 7 || read == 14) << c.name;
+    EXPECT_EQ(IsCompleteSettingsRead(read), read == 7 || read == 14 || read == 15) << c.name;
     EXPECT_EQ(s, c.expected) << c.name;
   }
   // Fields from the malformed one on keep what they held.
@@ -185,9 +198,10 @@ TEST(SettingsFieldTable, EveryFieldIsWrittenAndReadBack) {
       s.*field.text = "two\r\nlines, with a comma";
     }
     Settings back;
-    EXPECT_EQ(ParseSettings(FormatSettings(s), back),
-              field.number <= kSettingsFields ? kSettingsFields : kAllSettingsFields)
-        << field.name;
+    const int group_end = field.number <= kSettingsFields     ? kSettingsFields
+                          : field.number <= kMoreChecksFields ? kMoreChecksFields
+                                                              : kAllSettingsFields;
+    EXPECT_EQ(ParseSettings(FormatSettings(s), back), group_end) << field.name;
     EXPECT_EQ(back, s) << field.name;
   }
 }
