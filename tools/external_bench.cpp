@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -63,6 +64,7 @@ double Seconds(Clock::duration d) {
 
 // index.html links pages of 100 addresses each, one link a line.
 void WriteSite(const std::string& folder, const std::vector<std::string>& addresses) {
+  std::filesystem::create_directories(folder);
   std::ofstream index(folder + "/index.html");
   index << "<html><body>\n";
   const std::size_t per_page = 100;
