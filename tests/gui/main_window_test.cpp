@@ -84,7 +84,9 @@ class MainWindowTest : public QObject {
       for (QWidget* other : children) {
         if (other->isWindow() || one->objectName() >= other->objectName()) continue;
         if (!one->geometry().intersects(other->geometry())) continue;
-        const auto pair = std::minmax(one->objectName(), other->objectName());
+        // Names held here: std::minmax returns references to its arguments.
+        const QString a = one->objectName(), b = other->objectName();
+        const auto pair = std::minmax(a, b);
         QVERIFY2(designed.contains({pair.first, pair.second}),
                  qPrintable(pair.first + " over " + pair.second));
       }
