@@ -41,7 +41,7 @@ if(QVN_FUZZ)
       src/core/settings/settings_file.cpp
       src/core/results/json_reader.cpp src/core/results/json_writer.cpp
       src/core/results/baseline.cpp
-      src/core/results/broken_links.cpp
+      src/core/results/broken_links.cpp src/core/results/shared_note.cpp
       src/core/text/text.cpp src/core/text/utf.cpp src/core/text/utf16.cpp
       src/core/text/casefold.cpp
       src/core/text/casefold_table.cpp

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/platform/platform.h"
+#include "core/results/shared_note.h"
 
 namespace qvn {
 
@@ -64,7 +65,7 @@ struct BrokenLink {
   std::string suggestion = {};
   /// The external kinds: what the server answered ("404 Not Found") or why
   /// it did not ("DNS failure", "timeout", ...).
-  std::string note = {};
+  SharedNote note = {};
 };
 
 /// The note the text reports put in brackets after the target: "letter

@@ -101,8 +101,8 @@ std::string MessageText(const LinkRow& row) {
       return text + " differs in letter case from the file's name (" + link.suggestion + ").";
     case LinkKind::kNoAnchor: return text + ": the page has no such anchor.";
     case LinkKind::kNoIndexPage: return text + " is a folder without an index page.";
-    case LinkKind::kExternalStatus: return text + " answers " + link.note + ".";
-    case LinkKind::kExternalError: return text + " gets no answer (" + link.note + ").";
+    case LinkKind::kExternalStatus: return text + " answers " + link.note.str() + ".";
+    case LinkKind::kExternalError: return text + " gets no answer (" + link.note.str() + ").";
   }
   return text + ".";
 }
