@@ -24,13 +24,9 @@ using qvn::gui::MainWindow;
 using qvn::gui::Q;
 using qvn::test::Find;
 using qvn::test::StartedMainWindow;
+using qvn::test::Widget;
 
 namespace {
-
-template <typename T>
-T* Widget(MainWindow& w, Control control) {
-  return Find<T>(&w, qvn::app::ObjectName(control));
-}
 
 // Counts, and closes, every modal window that comes up while it lives, so
 // that a fault shows as a count rather than a test that hangs.

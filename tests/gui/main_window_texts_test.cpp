@@ -24,13 +24,9 @@ using qvn::gui::MainWindow;
 using qvn::gui::Q;
 using qvn::test::Find;
 using qvn::test::StartedMainWindow;
+using qvn::test::Widget;
 
 namespace {
-
-template <typename T>
-T* Widget(MainWindow& w, Control control) {
-  return Find<T>(&w, qvn::app::ObjectName(control));
-}
 
 // Whether the label shows text whole: on one line within its width, or
 // wrapped within its width and height when it wraps.

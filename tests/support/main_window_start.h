@@ -7,8 +7,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/app/main_controls.h"
 #include "gui/main_window.h"
 #include "gui/twips.h"
+#include "support/gui_test_support.h"
 #include "support/temp_dir.h"
 
 namespace qvn::test {
@@ -36,5 +38,11 @@ class StartedMainWindow {
   std::unique_ptr<TempDir> data_;
   std::unique_ptr<gui::MainWindow> window_;
 };
+
+/// The window's control, found by its object name as a T.
+template <typename T>
+T* Widget(gui::MainWindow& w, app::Control control) {
+  return Find<T>(&w, app::ObjectName(control));
+}
 
 }  // namespace qvn::test

@@ -328,14 +328,9 @@ InputFile::~InputFile() {
 }
 
 bool InputFile::Open(const std::string& path) {
-  Close();
-  const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  handle_ = file;
+  if (!OpenStream(path)) return false;
   // Devices and pipes (a name such as "con.htm") are never read.
-  if (GetFileType(file) != FILE_TYPE_DISK) {
+  if (GetFileType(static_cast<HANDLE>(handle_)) != FILE_TYPE_DISK) {
     Close();
     SetLastError(ERROR_INVALID_FUNCTION);
     return false;
