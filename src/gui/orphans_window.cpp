@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/number.h"
-#include "core/results/orphan_report.h"
+#include "core/app/results_texts.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
@@ -31,11 +30,6 @@ QPlainTextEdit* ListBox(QWidget* parent, const char* name) {
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setFont(ArialFont());
   return box;
-}
-
-QString Heading(const char* text, const std::vector<std::string>& paths) {
-  return QString::fromUtf8(text) + " (" + Q(FormatGrouped(static_cast<long long>(paths.size()))) +
-         "):";
 }
 
 QString Lines(const std::vector<std::string>& paths) {
@@ -85,19 +79,14 @@ void OrphansWindow::CreateControls() {
 }
 
 void OrphansWindow::SetResult(const OrphanResult& result, const QString& top_folder) {
-  lblTopFolder->setText("Top folder: " + top_folder);
-  QString summary = "Files walked: " + Q(FormatGrouped(result.files)) +
-                    "; pages read: " + Q(FormatGrouped(result.pages_read)) + "; ";
-  summary += result.roots.empty() ? QStringLiteral(
-                                        "no index page in the top folder, so no file "
-                                        "is reachable from a root")
-                                  : "roots: " + Lines(result.roots).replace('\n', ", ");
-  lblSummary->setText(summary);
-  lblNotLinked->setText(Heading("Not linked from any page", result.not_linked));
+  const app::OrphanTexts texts = app::OrphanWindowTexts(result, U(top_folder));
+  lblTopFolder->setText(Q(texts.top_folder));
+  lblSummary->setText(Q(texts.summary));
+  lblNotLinked->setText(Q(texts.not_linked));
   txbNotLinked->setPlainText(Lines(result.not_linked));
-  lblOnlyFromOrphans->setText(Heading("Reachable only from orphans", result.only_from_orphans));
+  lblOnlyFromOrphans->setText(Q(texts.only_from_orphans));
   txbOnlyFromOrphans->setPlainText(Lines(result.only_from_orphans));
-  lblTotals->setText(Q(OrphanCountText(result)));
+  lblTotals->setText(Q(texts.totals));
 }
 
 }  // namespace qvn::gui

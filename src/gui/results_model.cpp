@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/app/results_texts.h"
 #include "gui/twips.h"
 
 namespace qvn::gui {
@@ -41,12 +42,10 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kCaptions[] = {"Page", "Line", "Link as written", "Missing target",
-                                          "Note"};
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
       section >= static_cast<int>(kResultsColumns))
     return QAbstractTableModel::headerData(section, orientation, role);
-  return QString::fromLatin1(kCaptions[section]);
+  return QString::fromLatin1(app::ResultsColumnCaption(static_cast<ResultsColumn>(section)));
 }
 
 void ResultsModel::sort(int column, Qt::SortOrder order) {

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/text/number.h"
+#include "core/app/results_texts.h"
 #include "gui/results_model.h"
 #include "gui/twips.h"
 
@@ -23,10 +23,6 @@ namespace {
 constexpr int kDesignWidth = 11670;
 constexpr int kDesignHeight = 6585;
 constexpr int kColumnWidths[] = {3200, 800, 2700, 2700, 1800};
-
-QString Counted(long long n, const char* one, const char* many) {
-  return Q(FormatGrouped(n)) + " " + (n == 1 ? one : many);
-}
 
 }  // namespace
 
@@ -109,37 +105,11 @@ void ResultsWindow::SetResults(std::shared_ptr<const CheckResult> result) {
   UpdateShown();
 }
 
-void ResultsWindow::UpdateCounts() {
-  const BrokenLinkTable& table = results().broken_links;
-  const auto total = static_cast<long long>(table.size());
-  QString text = Counted(total, "broken link", "broken links") + " in " +
-                 Counted(table.PageCount(), "page", "pages");
-  const auto counts = table.CountByKind();
-  static constexpr const char* kLabels[kLinkKinds][2] = {
-      {"missing file", "missing files"},
-      {"link to a folder", "links to folders"},
-      {"link to something not a regular file", "links to things not regular files"},
-      {"link in other letter case", "links in other letter case"},
-      {"missing anchor", "missing anchors"},
-      {"folder without an index page", "folders without an index page"},
-      {"link to another site with an error answer", "links to other sites with error answers"},
-      {"link to another site without an answer", "links to other sites without an answer"}};
-  QStringList parts;
-  for (std::size_t kind = 0; kind < kLinkKinds; ++kind)
-    if (counts[kind] > 0) parts << Counted(counts[kind], kLabels[kind][0], kLabels[kind][1]);
-  if (!parts.isEmpty()) text += ": " + parts.join(", ");
-  // Not broken, so not rows; the JSON document lists them with where they end.
-  if (const auto moved = static_cast<long long>(results().external.redirects.size()); moved > 0)
-    text += "; " + Counted(moved, "link to another site moved for good",
-                           "links to other sites moved for good");
-  if (results().stopped) text += QStringLiteral(" (the check was stopped: incomplete)");
-  lblCounts->setText(text);
-}
+void ResultsWindow::UpdateCounts() { lblCounts->setText(Q(app::ResultsCountsText(results()))); }
 
 void ResultsWindow::UpdateShown() {
-  lblShown->setText(Q(FormatGrouped(ShownRows())) + " of " +
-                    Q(FormatGrouped(static_cast<long long>(results().broken_links.size()))) +
-                    " shown");
+  lblShown->setText(Q(app::ShownRowsText(static_cast<std::size_t>(ShownRows()),
+                                         results().broken_links.size())));
 }
 
 const CheckResult& ResultsWindow::results() const { return model_->result(); }
@@ -158,8 +128,7 @@ void ResultsWindow::OpenRow(const QModelIndex& index) {
   if (!index.isValid()) return;
   const QString path = PagePath(index.row());
   if (!openFile(path))
-    ShowMessage(this, QStringLiteral("Cannot open ") + QDir::toNativeSeparators(path) +
-                          QStringLiteral(" in its default application."),
+    ShowMessage(this, Q(app::CannotOpenPageText(U(QDir::toNativeSeparators(path)))),
                 QMessageBox::Warning, windowTitle());
 }
 
