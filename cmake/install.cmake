@@ -23,7 +23,7 @@ install(FILES ${QVN_PACKAGING_DIR}/completions/qvn.bash
 install(FILES ${QVN_PACKAGING_DIR}/completions/_qvn DESTINATION share/zsh/vendor-completions)
 install(FILES ${QVN_PACKAGING_DIR}/completions/qvn.fish DESTINATION share/fish/vendor_completions.d)
 
-if(TARGET quorvane)
+if(TARGET quorvane AND NOT WIN32)
   install(FILES ${QVN_PACKAGING_DIR}/man/quorvane.1 DESTINATION share/man/man1)
   install(FILES ${QVN_PACKAGING_DIR}/linux/${QVN_APP_ID}.desktop DESTINATION share/applications)
   install(FILES ${QVN_PACKAGING_DIR}/linux/${QVN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
