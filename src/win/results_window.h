@@ -1,0 +1,70 @@
+#pragma once
+// frmResults: the broken links of the last check as a virtual list (page,
+// line, link as written, missing target, note). The list holds no item of
+// its own: it asks for each cell it paints, so a million rows cost nothing.
+// A header click sorts by that column (again: the other way), the filter
+// box shows only the rows that contain its text, the counts by kind stand
+// at the top, and a double-click opens the row's page in the user's
+// default application.
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/results/results_view.h"
+#include "core/results/run_results.h"
+#include "win/win_ui.h"
+
+namespace qvn::win {
+
+class ResultsWindow : public Window {
+ public:
+  /// A hidden window owned by owner.
+  explicit ResultsWindow(HWND owner);
+
+  /// Shows the broken links of result instead of the current ones: rows in
+  /// walk order (no column sorted), the filter text kept and applied. The
+  /// window shares result, not a copy.
+  void SetResults(std::shared_ptr<const CheckResult> result);
+  void SetCaption(const std::string& caption);
+  /// Empties the list; reason stands where the counts were.
+  void Clear(const std::string& reason);
+
+  /// Seams for tests: opening a page (full path) in its application, false
+  /// on failure, and the message shown then.
+  std::function<bool(const std::string& path)> open_file;
+  std::function<void(const std::string& text, const std::string& title)> show_message;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnDpiChanged() override;
+
+ private:
+  void CreateControls();
+  void LayOut();
+  LRESULT Notified(const NMHDR& header);
+  void CellWanted(LVITEMW& item) const;
+  void ColumnClicked(int column);
+  void ShowSortArrows();
+  void FilterChanged();
+  void ShowRowCount();
+  void UpdateCounts();
+  void UpdateShown();
+  void OpenRow(int row);
+
+  HWND counts_ = nullptr;
+  HWND filter_ = nullptr;
+  HWND shown_ = nullptr;
+  HWND list_ = nullptr;
+  std::shared_ptr<const CheckResult> result_ = std::make_shared<const CheckResult>();
+  ResultsView view_;
+  std::optional<ResultsColumn> sorted_;  ///< none: walk order
+  bool ascending_ = true;
+};
+
+}  // namespace qvn::win
