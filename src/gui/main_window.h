@@ -71,10 +71,10 @@ class MainWindow : public QWidget, private app::MainView {
  private:
   // Layout (main_window_layout.cpp).
   void CreateControls();
-  void CreateButtons();
-  void CreateBoxes();
-  void CreateLabels();
-  void CreateOptions();
+  /// Sets the typed members from the controls made.
+  void TakeControls();
+  template <typename T>
+  void Take(T*& member, app::Control control);
   void SetTabOrder();
   void ApplyBackColours();
   void ConnectControls();
@@ -113,7 +113,7 @@ class MainWindow : public QWidget, private app::MainView {
   std::optional<std::vector<std::string>> ChooseSubfolders(
       const app::SubfolderRequest& request) override;
   std::optional<MoreChecks> ChooseMoreChecks(const MoreChecks& current) override;
-  bool OpenWebPage(const std::string& address) override;
+  app::WebLaunch OpenWebPage(const std::string& address) override;
   void Quit() override;
 
   // MainView: the results and orphans windows (main_window_results.cpp).
@@ -129,8 +129,7 @@ class MainWindow : public QWidget, private app::MainView {
   QPushButton *clearButton_, *settingsButton_, *helpButton_, *quitButton_;
   QLineEdit *topFolderBox_, *filepathsBox_, *linksBox_;
   QPlainTextEdit* subfoldersBox_;
-  QLabel *excludedCountLabel_, *filepathsLabel_, *linksLabel_, *scanningLabel_;
-  QLabel *progressLabel_, *statusLabel_, *vendorLink_, *manualLabel_, *manualLink_;
+  QLabel *vendorLink_, *manualLink_;
   QCheckBox *topFolderOnlyBox_, *showRepeatedBox_, *includePhpBox_;
   QComboBox *clearChoice_, *settingsChoice_;
   ViewWindow* viewer_;

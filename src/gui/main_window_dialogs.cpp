@@ -96,8 +96,8 @@ std::optional<MoreChecks> MainWindow::ChooseMoreChecks(const MoreChecks& current
   return window.Choice();
 }
 
-bool MainWindow::OpenWebPage(const std::string& address) {
-  return QDesktopServices::openUrl(QUrl(Q(address)));
+app::WebLaunch MainWindow::OpenWebPage(const std::string& address) {
+  return {QDesktopServices::openUrl(QUrl(Q(address))), std::nullopt};
 }
 
 void MainWindow::Quit() { QApplication::quit(); }

@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "win/win_ui.h"
+#include <new>
+
+#include "win/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The folder picker is a COM object, used on this (the window) thread.
@@ -12,7 +14,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
                                                       ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  const int code = qvn::win::RunMessageLoop();
+  int code = 0;
+  try {
+    qvn::win::MainWindow window;
+    code = window.Start() ? qvn::win::RunMessageLoop() : 1;
+  } catch (const std::bad_alloc&) {
+    // The window is gone by now, which frees what it held for the message.
+    MessageBoxW(nullptr, L"Quorvane ran out of memory and must close.", L"Quorvane",
+                MB_OK | MB_ICONERROR);
+    code = 2;
+  }
   CoUninitialize();
   return code;
 }

@@ -28,6 +28,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/app/view_types.h"
@@ -104,7 +105,7 @@ enum class ControlKind {
   kCheckBox,
   kEdit,           ///< one line
   kReadOnlyEdit,   ///< one line, selectable, white
-  kMultiLineEdit,  ///< read-only unless style says otherwise; both scroll bars
+  kMultiLineEdit,  ///< lines wrap; a vertical scroll bar (add WS_HSCROLL | ES_AUTOHSCROLL for none)
   kComboBox,       ///< a drop-down list
   kLabel,          ///< one line, no wrapping
   kWrapLabel,      ///< wraps words over its lines
@@ -115,6 +116,13 @@ enum class ControlKind {
 
 /// A control as designed.
 struct ControlSpec {
+  ControlSpec() = default;
+  /// The usual fields, in braces: {kind, name, caption, rect, font, id}.
+  ControlSpec(ControlKind kind, std::string name, std::string caption, app::TwipsRect rect,
+              FontSpec font = TahomaFont(), int id = 0)
+      : kind(kind), name(std::move(name)), caption(std::move(caption)), rect(rect), font(font),
+        id(id) {}
+
   ControlKind kind = ControlKind::kButton;
   std::string name;     ///< the object name the Linux program gives it ("cmdCheckLinks")
   std::string caption;

@@ -35,8 +35,7 @@ ClassOf KindClass(ControlKind kind) {
     case ControlKind::kReadOnlyEdit:
       return {WC_EDITW, ES_AUTOHSCROLL | ES_READONLY | WS_BORDER};
     case ControlKind::kMultiLineEdit:
-      return {WC_EDITW, ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL |
-                            WS_BORDER | WS_TABSTOP};
+      return {WC_EDITW, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
     case ControlKind::kComboBox:
       return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
     case ControlKind::kLabel:
@@ -178,8 +177,9 @@ LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       COLORREF colour = back_;
       if (spec != nullptr && spec->back != kParentBack) colour = spec->back;
       // Read-only edits ask here too; they stay white as text boxes.
-      if (spec != nullptr && spec->kind == ControlKind::kReadOnlyEdit && spec->back == kParentBack)
-        colour = kWhite;
+      const bool box = spec != nullptr && (spec->kind == ControlKind::kReadOnlyEdit ||
+                                           spec->kind == ControlKind::kMultiLineEdit);
+      if (box && spec->back == kParentBack) colour = kWhite;
       auto dc = reinterpret_cast<HDC>(wparam);
       SetTextColor(dc, spec != nullptr ? spec->text : kBlack);
       SetBkColor(dc, colour);

@@ -63,9 +63,9 @@ std::optional<MoreChecks> FakeMainView::ChooseMoreChecks(const MoreChecks&) {
   return more_checks_to_choose;
 }
 
-bool FakeMainView::OpenWebPage(const std::string& address) {
+app::WebLaunch FakeMainView::OpenWebPage(const std::string& address) {
   web_pages.push_back(address);
-  return web_page_opens;
+  return web_launch;
 }
 
 }  // namespace qvn::test

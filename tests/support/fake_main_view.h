@@ -54,7 +54,7 @@ class FakeMainView : public app::MainView {
   std::function<std::string(const app::FileDialog&)> choose_file = [](auto&) { return ""; };
   std::optional<std::vector<std::string>> subfolders_to_choose;
   std::optional<MoreChecks> more_checks_to_choose;
-  bool web_page_opens = true;
+  app::WebLaunch web_launch;  ///< what opening a web page gives
 
   FakeThreads threads;
 
@@ -89,7 +89,7 @@ class FakeMainView : public app::MainView {
   std::optional<std::vector<std::string>> ChooseSubfolders(
       const app::SubfolderRequest& request) override;
   std::optional<MoreChecks> ChooseMoreChecks(const MoreChecks& current) override;
-  bool OpenWebPage(const std::string& address) override;
+  app::WebLaunch OpenWebPage(const std::string& address) override;
   void Quit() override { quit = true; }
   void RunInBackground(std::function<void()> work, std::function<void()> done) override {
     threads.Run(std::move(work), std::move(done));

@@ -23,6 +23,17 @@ std::string ShownAddress(std::string_view address) {
   return std::string(scheme == std::string_view::npos ? address : address.substr(scheme + 3));
 }
 
+// The Windows shell's error codes as the user is told them.
+std::string BrowserErrorText(int code, const std::string& address) {
+  std::string text = "Error launching web browser, error code = " + std::to_string(code) + ".";
+  if (code == 31)
+    text += "\n\nFile extension '" + GetFileExtension(address, true) +
+            "' is not associated with any application program.";
+  if (code == 8) text += "\n\nOut of memory.";
+  if (code == 2) text += "\n\nPlease try once more.";
+  return text;
+}
+
 }  // namespace
 
 MainPresenter::MainPresenter(MainView& view, std::string data_folder)
@@ -154,10 +165,12 @@ void MainPresenter::OpenVendorPage() { OpenWebPage(catalogue_.Get(texts::kVendor
 void MainPresenter::OpenManualPage() { OpenWebPage(kUserManualAddress); }
 
 void MainPresenter::OpenWebPage(const std::string& address) {
-  if (view_.OpenWebPage(address)) return;
-  // The desktop gives no reason; a missing browser is by far the likeliest.
-  view_.ShowMessage({"No web browser is set up to open " + address + ".",
-                     "Cannot launch web browser", Icon::kWarning});
+  const WebLaunch launch = view_.OpenWebPage(address);
+  if (launch.opened) return;
+  // Without a reason from the desktop, a missing browser is by far the likeliest.
+  const std::string text = launch.error_code ? BrowserErrorText(*launch.error_code, address)
+                                             : "No web browser is set up to open " + address + ".";
+  view_.ShowMessage({text, "Cannot launch web browser", Icon::kWarning});
 }
 
 void MainPresenter::RemoveOutputFile() {

@@ -85,8 +85,8 @@ class MainView : public WindowThread {
   virtual std::optional<MoreChecks> ChooseMoreChecks(const MoreChecks& current) = 0;
 
   // Outside the window.
-  /// Opens a web address in the user's browser; false when that failed.
-  virtual bool OpenWebPage(const std::string& address) = 0;
+  /// Opens a web address in the user's browser.
+  virtual WebLaunch OpenWebPage(const std::string& address) = 0;
   /// Ends the program's event loop.
   virtual void Quit() = 0;
 };

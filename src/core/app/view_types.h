@@ -4,6 +4,7 @@
 // that runs work in the background. Texts are UTF-8.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace qvn::app {
@@ -29,6 +30,13 @@ struct Message {
 };
 
 enum class Answer { kNone, kYes, kNo, kCancel };
+
+/// What became of opening a web page in the user's browser.
+struct WebLaunch {
+  bool opened = true;
+  /// When not opened: the system's error code, where it gives one.
+  std::optional<int> error_code;
+};
 
 /// A modal question without icon: Yes and No, and Cancel when with_cancel.
 struct Question {

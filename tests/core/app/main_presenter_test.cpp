@@ -8,6 +8,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "core/platform/path.h"
 #include "core/settings/catalogue_texts.h"
 #include "support/presenter_fixture.h"
 
@@ -232,11 +233,24 @@ TEST_F(MainPresenterTest, WebPagesAndAFailedLaunch) {
   EXPECT_EQ(view_.web_pages, (std::vector<std::string>{Catalogue(texts::kVendorAddress),
                                                        kUserManualAddress}));
   EXPECT_TRUE(view_.messages.empty());
-  view_.web_page_opens = false;
-  presenter_.OpenManualPage();
-  EXPECT_EQ(view_.LastMessage().title, "Cannot launch web browser");
-  EXPECT_EQ(view_.LastMessage().text,
-            std::string("No web browser is set up to open ") + kUserManualAddress + ".");
+  const std::string failed = "Error launching web browser, error code = ";
+  const struct {
+    std::optional<int> code;
+    std::string text;
+  } launches[] = {
+      {std::nullopt, std::string("No web browser is set up to open ") + kUserManualAddress + "."},
+      {5, failed + "5."},
+      {2, failed + "2.\n\nPlease try once more."},
+      {8, failed + "8.\n\nOut of memory."},
+      {31, failed + "31.\n\nFile extension '" + qvn::GetFileExtension(kUserManualAddress, true) +
+               "' is not associated with any application program."},
+  };
+  for (const auto& launch : launches) {
+    view_.web_launch = {false, launch.code};
+    presenter_.OpenManualPage();
+    EXPECT_EQ(view_.LastMessage().title, "Cannot launch web browser");
+    EXPECT_EQ(view_.LastMessage().text, launch.text);
+  }
 }
 
 TEST_F(MainPresenterTest, HelpOpensBesideTheWindowWithoutCopyButton) {
