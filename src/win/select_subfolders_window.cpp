@@ -10,6 +10,9 @@
 namespace qvn::win {
 namespace {
 
+// Tasks from the worker that reads the disk.
+constexpr UINT kTasksMessage = WM_APP + 7;
+
 UINT MessageIcon(app::Icon icon) {
   switch (icon) {
     case app::Icon::kWarning:
@@ -39,6 +42,7 @@ SelectSubfoldersWindow::SelectSubfoldersWindow(HWND owner, const app::SubfolderR
     ShowMessageBox(Handle(), message.text, message.title, MB_OK | MessageIcon(message.icon));
   };
   CreateControls(owner, request.caption);
+  tasks_ = std::make_unique<WindowTasks>(Handle(), kTasksMessage);
   if (request.place.width > 0 && request.place.height > 0) {
     const RECT frame = PixelRect(request.place, DpiOf(Handle()));
     SetWindowPos(Handle(), nullptr, frame.left, frame.top, frame.right - frame.left,
@@ -48,12 +52,15 @@ SelectSubfoldersWindow::SelectSubfoldersWindow(HWND owner, const app::SubfolderR
 
 SelectSubfoldersWindow::~SelectSubfoldersWindow() {
   presenter_.StopReading();
-  tasks_.WaitForAll();
+  tasks_->WaitForAll();
   RemoveWindowSubclass(list_, &SelectSubfoldersWindow::ListProcedure, 1);
 }
 
 LRESULT SelectSubfoldersWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case kTasksMessage:
+      tasks_->RunPosted();
+      return 0;
     case WM_SHOWWINDOW:
       // Shown by a call, not restored with its owner: the disk is read afresh.
       if (wparam != FALSE && lparam == 0) presenter_.Shown();
@@ -180,11 +187,11 @@ void SelectSubfoldersWindow::Close() {
 
 void SelectSubfoldersWindow::RunInBackground(std::function<void()> work,
                                              std::function<void()> done) {
-  tasks_.RunInBackground(std::move(work), std::move(done));
+  tasks_->Run(std::move(work), std::move(done));
 }
 
 void SelectSubfoldersWindow::PostToWindow(std::function<void()> task) {
-  tasks_.PostToWindow(std::move(task));
+  tasks_->Post(std::move(task));
 }
 
 }  // namespace qvn::win

@@ -11,12 +11,13 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app/subfolder_presenter.h"
-#include "win/win_tasks.h"
+#include "win/window_tasks.h"
 #include "win/win_ui.h"
 
 namespace qvn::win {
@@ -88,7 +89,7 @@ class SelectSubfoldersWindow : public Window, private app::SubfolderView {
   bool reading_ = false;   ///< the progress shows where the rows go
   bool laid_out_ = false;  ///< the rows are laid out
   bool filling_ = false;   ///< the list changes by the window's hand, not the user's
-  WindowTasks tasks_;
+  std::unique_ptr<WindowTasks> tasks_;  ///< made with the window, which runs its tasks
   app::SubfolderPresenter presenter_;
 };
 
