@@ -57,7 +57,7 @@ void ResultsWindow::CreateControls() {
   list_ = AddControl(Spec(ControlKind::kListView, "tblResults", "", {}, font, kListId,
                           LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS));
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-               LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_HEADERDRAGDROP);
+               LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   std::vector<ListColumn> columns;
   for (std::size_t column = 0; column < kResultsColumns; ++column)
     columns.push_back({app::ResultsColumnCaption(static_cast<ResultsColumn>(column)),
