@@ -1,0 +1,94 @@
+// The viewer and the pop-up notice on Windows, driven by their messages.
+#include <gtest/gtest.h>
+
+#include "core/app/viewer_text.h"
+#include "win/popup_window.h"
+#include "win/view_window.h"
+#include "win_test_support.h"
+
+namespace qvn::test {
+namespace {
+
+std::wstring Clipboard() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    viewer_.ShowFile({"C:\\r.txt", "Broken links sorted by link-from", "one\r\ntwo\r\nthree\r\n",
+                      {1500, 1500, 9000, 5000}, true});
+    // Activation comes through the display: the focus needs it.
+    PumpUntil([this] { return GetForegroundWindow() == viewer_.Handle(); }, 3000);
+  }
+  HWND Find(const char* name) const { return win::FindControl(viewer_.Handle(), name); }
+  win::ViewWindow viewer_{"frmView"};
+};
+
+// Copy takes the whole text, or a selection made with the mouse; the
+// button's caption tells which, and the focus goes to Close.
+TEST_F(ViewerTest, CopiesTheTextOrTheSelection) {
+  HWND box = Find("txbText1");
+  HWND copy = Find("cmdCopyToClipboard");
+  const struct {
+    int start, end;
+    std::string caption;
+    std::wstring copied;
+  } rows[] = {
+      {0, 0, app::CopyButtonCaption(false), L"one\r\ntwo\r\nthree\r\n"},
+      {3, 8, app::CopyButtonCaption(true), L"\r\ntwo"},
+  };
+  for (const auto& row : rows) {
+    SendMessageW(box, EM_SETSEL, row.start, row.end);
+    SendMessageW(box, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(win::TextOf(copy), row.caption);
+    Click(copy);
+    EXPECT_EQ(Clipboard(), row.copied);
+    EXPECT_EQ(win::TextOf(copy), app::CopyButtonCaption(false));
+    EXPECT_EQ(GetFocus(), Find("cmdClose"));
+  }
+}
+
+TEST_F(ViewerTest, OpensWithItsCaptionAndPlaceAndClosesHidden) {
+  wchar_t caption[64];
+  GetWindowTextW(viewer_.Handle(), caption, 64);
+  EXPECT_STREQ(caption, L"Broken links sorted by link-from");
+  const app::TwipsRect place = win::WindowPlace(viewer_.Handle());
+  // Within a pixel of where it was asked to stand.
+  const int pixel = win::Twips(1, win::DpiOf(viewer_.Handle())) + 1;
+  EXPECT_NEAR(place.left, 1500, pixel);
+  EXPECT_NEAR(place.width, 9000, pixel);
+  // Close and the right edge of the box line up.
+  RECT box, close;
+  GetWindowRect(Find("txbText1"), &box);
+  GetWindowRect(Find("cmdClose"), &close);
+  EXPECT_EQ(box.right, close.right);
+  Click(Find("cmdClose"));
+  EXPECT_FALSE(IsWindowVisible(viewer_.Handle()));
+}
+
+// The notice returns when its time is up, or at once when clicked.
+TEST(PopupTest, EndsByItsTimerOrAClick) {
+  win::PopupWindow notice(nullptr);
+  notice.PopUp("Settings saved", {3000, 3000, 2000, 380}, 30);
+  EXPECT_EQ(win::TextOf(win::FindControl(notice.Handle(), "lblMessage")), "Settings saved");
+  EXPECT_FALSE(IsWindowVisible(notice.Handle()));
+  bool shown = false;
+  win::SetModalHook([&](HWND window) {
+    shown = IsWindowVisible(window) != FALSE;
+    PostMessageW(window, WM_LBUTTONUP, 0, 0);
+  });
+  notice.PopUp("No timer", {3000, 3000, 2000, 380}, 0);  // only the click ends it
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(IsWindowVisible(notice.Handle()));
+}
+
+}  // namespace
+}  // namespace qvn::test
