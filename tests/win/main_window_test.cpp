@@ -78,12 +78,21 @@ TEST_F(WinMainWindowTest, RunsOnTheSampleSiteWriteWhatQvnWrites) {
     RunQvnBinary({run.command, kSite, "--output-dir", qvn_out.path()});
     for (const char* file : run.files)
       EXPECT_EQ(ReadFile(w_.DataFile(file)), qvn_out.Read(file)) << file;
+    if (run.button != Control::kCheckLinksButton) continue;
+    SaveScreenshot(w_.Handle(), "main_window");
+    SaveScreenshot(w_.HandleOf(app::Window::kViewer), "viewer_report_by_page");
+    SaveScreenshot(w_.HandleOf(app::Window::kViewer2), "viewer_report_by_target");
   }
   EXPECT_TRUE(w_.messages.empty());
   EXPECT_TRUE(w_.Enabled(Control::kResultsButton));  // the check found broken links
   const win::ViewWindow& viewer = w_.viewer(app::Window::kViewer);
   EXPECT_TRUE(IsWindowVisible(viewer.Handle()));
   EXPECT_EQ(viewer.path(), w_.DataFile(app::kFileList));
+  SaveScreenshot(viewer.Handle(), "viewer_file_list");
+  Click(w_.Find(Control::kHelpButton));
+  EXPECT_TRUE(IsWindowVisible(viewer.Handle()));
+  EXPECT_FALSE(IsWindowVisible(win::FindControl(viewer.Handle(), "cmdCopyToClipboard")));
+  SaveScreenshot(viewer.Handle(), "viewer_help");
 }
 
 TEST_F(WinMainWindowTest, StopDuringARunAsksThenStops) {

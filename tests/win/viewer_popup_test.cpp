@@ -83,9 +83,10 @@ TEST(PopupTest, EndsByItsTimerOrAClick) {
   bool shown = false;
   win::SetModalHook([&](HWND window) {
     shown = IsWindowVisible(window) != FALSE;
+    SaveScreenshot(window, "popup_notice");
     PostMessageW(window, WM_LBUTTONUP, 0, 0);
   });
-  notice.PopUp("No timer", {3000, 3000, 2000, 380}, 0);  // only the click ends it
+  notice.PopUp("Settings saved", {3000, 3000, 2000, 380}, 0);  // only the click ends it
   EXPECT_TRUE(shown);
   EXPECT_FALSE(IsWindowVisible(notice.Handle()));
 }

@@ -1,6 +1,8 @@
 #include "win_test_support.h"
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "win/win_ui.h"
@@ -57,6 +59,56 @@ void Type(HWND box, const std::string& text) {
   SetFocus(box);
   win::SetTextOf(box, text);  // an edit box tells its window EN_CHANGE
   PumpWaiting();
+}
+
+namespace {
+
+// A 24-bit bottom-up BMP of width x height pixels from bitmap.
+void WriteBmp(HDC dc, HBITMAP bitmap, int width, int height, const std::string& path) {
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const int row = (width * 3 + 3) / 4 * 4;
+  std::vector<char> pixels(static_cast<std::size_t>(row) * static_cast<std::size_t>(height));
+  GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(std::filesystem::path(win::Wide(path)), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+}  // namespace
+
+void SaveScreenshot(HWND window, const std::string& name) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
+                                             RDW_UPDATENOW);
+  PumpWaiting();
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+  SelectObject(memory, old);
+  const std::string folder = std::string(QVN_BUILD_DIR) + "/screenshots";
+  std::filesystem::create_directories(std::filesystem::path(win::Wide(folder)));
+  WriteBmp(memory, bitmap, width, height, folder + "/" + name + ".bmp");
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
 }
 
 std::string HostPath(const std::string& unix_path) {

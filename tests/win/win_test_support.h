@@ -32,6 +32,11 @@ void PressKey(UINT key);
 /// Sets an edit box's text as typing does (EN_CHANGE reaches its window).
 void Type(HWND box, const std::string& text);
 
+/// Saves window as it stands on the screen, frame included, to
+/// QVN_BUILD_DIR/screenshots/name.bmp (scripts/windows-screenshots makes
+/// PNGs of them).
+void SaveScreenshot(HWND window, const std::string& name);
+
 /// The host path (Unix) as the Windows program sees it, with "\".
 std::string HostPath(const std::string& unix_path);
 
