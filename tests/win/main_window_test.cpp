@@ -149,7 +149,7 @@ TEST_F(WinMainWindowTest, AListMovedByKeysPicksNothing) {
   EXPECT_EQ(w_.Text(Control::kTopFolderBox), kSite + "\\");
 }
 
-// Tab goes through the design's tab order; Space on a link opens it.
+// Tab goes through the design's tab order; Space and Enter press links and buttons.
 TEST_F(WinMainWindowTest, KeyboardFollowsTheTabOrderAndOpensLinks) {
   ChooseTopFolder(kSite);
   const struct {
@@ -164,11 +164,15 @@ TEST_F(WinMainWindowTest, KeyboardFollowsTheTabOrderAndOpensLinks) {
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), w_.Find(tab.to)) << app::ObjectName(tab.from);
   }
-  SetFocus(w_.Find(Control::kVendorLink));
-  PressKey(VK_SPACE);
-  Click(w_.Find(Control::kManualLink));
-  ASSERT_EQ(w_.web_pages.size(), 2u);
-  EXPECT_EQ(w_.web_pages[1], app::kUserManualAddress);
+  for (const UINT key : {VK_SPACE, VK_RETURN}) {
+    SetFocus(w_.Find(Control::kManualLink));
+    PressKey(key);
+  }
+  EXPECT_EQ(w_.web_pages, std::vector<std::string>(2, app::kUserManualAddress));
+  // Enter presses the focused button.
+  SetFocus(w_.Find(Control::kHelpButton));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(IsWindowVisible(w_.HandleOf(app::Window::kViewer)));
 }
 
 TEST_F(WinMainWindowTest, OptionBoxesAndExclusionBoxesReachTheChoices) {

@@ -1,6 +1,8 @@
 // The viewer and the pop-up notice on Windows, driven by their messages.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app/viewer_text.h"
 #include "win/popup_window.h"
 #include "win/view_window.h"
@@ -89,6 +91,36 @@ TEST(PopupTest, EndsByItsTimerOrAClick) {
   notice.PopUp("Settings saved", {3000, 3000, 2000, 380}, 0);  // only the click ends it
   EXPECT_TRUE(shown);
   EXPECT_FALSE(IsWindowVisible(notice.Handle()));
+}
+
+// Where each way of placing puts the notice (within a pixel), while it shows.
+TEST(PopupTest, PlacedOnTheScreenCentredOrInAForm) {
+  win::PopupWindow notice(nullptr);
+  win::ViewWindow form("frmView");
+  win::SetWindowPlace(form.Handle(), {1500, 900, 9000, 5000});
+  const int dpi = win::DpiOf(notice.Handle());
+  const int screen_width = win::Twips(GetSystemMetrics(SM_CXSCREEN), dpi);
+  const struct {
+    std::function<void()> pop_up;
+    int left, top;
+  } rows[] = {
+      {[&] { notice.PopUp("a", {700, 600, 2000, 380}, 0); }, 700, 600},
+      {[&] { notice.PopUpCenterScreen("b", 3000, 400, 0); }, (screen_width - 3000) / 2, -1},
+      {[&] { notice.PopUpInForm(form.Handle(), "c", {100, 200, 2000, 380}, 0); }, 1600, 1100},
+  };
+  for (const auto& row : rows) {
+    app::TwipsRect place;
+    win::SetModalHook([&](HWND window) {
+      place = win::WindowPlace(window);
+      PostMessageW(window, WM_LBUTTONUP, 0, 0);
+    });
+    row.pop_up();
+    const int pixel = win::Twips(1, dpi) + 1;
+    EXPECT_NEAR(place.left, row.left, pixel);
+    if (row.top >= 0) {
+      EXPECT_NEAR(place.top, row.top, pixel);
+    }
+  }
 }
 
 }  // namespace
