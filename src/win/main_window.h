@@ -29,6 +29,8 @@ class MainWindow : public Window, protected app::MainView {
 
   /// The window's rules and state; tests and the benchmark act through it.
   app::MainPresenter& presenter() { return presenter_; }
+  /// True while work of a run goes on, even one abandoned by quitting.
+  bool WorkRunning() const { return tasks_->Busy(); }
   /// A control by its Control name.
   HWND ControlOf(app::Control control) const { return controls_[static_cast<int>(control)]; }
   /// The window a Window value names (main, viewers, results, orphans).

@@ -22,7 +22,8 @@ constexpr int kBoxHeight = 5760;
 constexpr int kBelowBox = kDesignHeight - kBoxMargin - kBoxHeight;  // room for the buttons
 constexpr int kButtonGap = 135;                                     // from the box to the buttons
 
-enum { kBoxId = 1, kCopyId, kCloseId };
+// Clear of IDOK and IDCANCEL, which Enter and Escape send.
+enum { kBoxId = 100, kCopyId, kCloseId };
 
 }  // namespace
 

@@ -192,6 +192,7 @@ class Window {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   void ApplyDpi();
   bool DrawLink(const DRAWITEMSTRUCT& item);
+  LRESULT ControlColours(HDC dc, HWND control);
 
   HWND hwnd_ = nullptr;
   COLORREF back_ = kWindowBack;

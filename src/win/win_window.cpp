@@ -143,6 +143,19 @@ void Window::ApplyDpi() {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+LRESULT Window::ControlColours(HDC dc, HWND control) {
+  const ControlSpec* spec = SpecOf(control);
+  COLORREF colour = back_;
+  if (spec != nullptr && spec->back != kParentBack) colour = spec->back;
+  // Read-only edits ask here too; they stay white as text boxes.
+  const bool box = spec != nullptr && (spec->kind == ControlKind::kReadOnlyEdit ||
+                                       spec->kind == ControlKind::kMultiLineEdit);
+  if (box && spec->back == kParentBack) colour = kWhite;
+  SetTextColor(dc, spec != nullptr ? spec->text : kBlack);
+  SetBkColor(dc, colour);
+  return reinterpret_cast<LRESULT>(BrushOf(colour));
+}
+
 bool Window::DrawLink(const DRAWITEMSTRUCT& item) {
   const ControlSpec* spec = SpecOf(item.hwndItem);
   if (spec == nullptr || spec->kind != ControlKind::kLink) return false;
@@ -172,19 +185,8 @@ LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 1;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(lparam));
-      COLORREF colour = back_;
-      if (spec != nullptr && spec->back != kParentBack) colour = spec->back;
-      // Read-only edits ask here too; they stay white as text boxes.
-      const bool box = spec != nullptr && (spec->kind == ControlKind::kReadOnlyEdit ||
-                                           spec->kind == ControlKind::kMultiLineEdit);
-      if (box && spec->back == kParentBack) colour = kWhite;
-      auto dc = reinterpret_cast<HDC>(wparam);
-      SetTextColor(dc, spec != nullptr ? spec->text : kBlack);
-      SetBkColor(dc, colour);
-      return reinterpret_cast<LRESULT>(BrushOf(colour));
-    }
+    case WM_CTLCOLORBTN:
+      return ControlColours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_DRAWITEM:
       if (DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
       break;
@@ -269,8 +271,18 @@ void SetModalHook(std::function<void(HWND)> hook) { ModalHook() = std::move(hook
 
 bool TranslateDialogKeys(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || msg.hwnd == nullptr) return false;
+  // Enter presses the focused button or link, as Space does; outside a
+  // dialog box the system would send IDOK instead.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd == GetFocus()) {
+    const ControlSpec* spec = SpecOf(msg.hwnd);
+    const bool link = spec != nullptr && spec->kind == ControlKind::kLink;
+    const auto code = SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0);
+    if (link || (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) {
+      SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
+      return true;
+    }
+  }
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  // Enter in a multi-line box is for the box.
   return root != nullptr && IsDialogMessageW(root, &msg) != FALSE;
 }
 

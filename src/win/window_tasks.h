@@ -31,6 +31,8 @@ class WindowTasks {
   void Post(std::function<void()> task);
   /// On the window thread: runs the tasks waiting, in order.
   void RunPosted();
+  /// True while work runs or its done task has not run yet (window thread).
+  bool Busy() const { return !threads_.empty(); }
   /// Waits for the work still running; tasks not yet run are dropped (the
   /// window is going).
   void WaitForAll();
