@@ -126,11 +126,13 @@ void SelectSubfoldersWindow::LayOutRows(const app::RowPaging& paging) {
   // The list is as high as its visible rows and its frame; the window follows.
   RECT item{LVIR_BOUNDS, 0, 0, 0};
   SendMessageW(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-  RECT outer;
-  RECT inner;
-  GetWindowRect(list_, &outer);
-  GetClientRect(list_, &inner);
-  const int frame = (outer.bottom - outer.top) - (inner.bottom - inner.top);
+  // The frame alone: a scroll bar the list shows for the moment is not part of it.
+  RECT frame_rect{0, 0, 0, 0};
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(list_, GWL_STYLE));
+  AdjustWindowRectExForDpi(&frame_rect, style & ~(WS_HSCROLL | WS_VSCROLL), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(list_, GWL_EXSTYLE)),
+                           DpiOf(Handle()));
+  const int frame = frame_rect.bottom - frame_rect.top;
   const int dpi = DpiOf(Handle());
   const int row_height = rows > 0 ? item.bottom - item.top : Px(kRowHeight, dpi);
   rows_area_.height = Twips(paging.visible_rows * row_height + frame, dpi);

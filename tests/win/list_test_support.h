@@ -1,13 +1,12 @@
 #pragma once
-// Driving Win32 windows in process: running their messages until something
-// holds, and pressing, ticking and reading their controls by object name.
+// Finding controls by object name and reading list views as the user sees
+// them: item texts, ticks, and the notifications a list sends its window.
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include <chrono>
-#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,33 +15,11 @@
 
 namespace qvn::test {
 
-/// Runs the thread's messages until done() holds (true) or two seconds pass (false).
-inline bool PumpUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() > end) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
-
 /// The control named name in window; fails the test run when missing.
 inline HWND Named(HWND window, const char* name) {
   HWND control = win::FindControl(window, name);
   if (control == nullptr) throw std::runtime_error(std::string("no control ") + name);
   return control;
-}
-
-/// A button's click as its parent hears it.
-inline void Click(HWND window, const char* name) {
-  HWND button = Named(window, name);
-  SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-               reinterpret_cast<LPARAM>(button));
 }
 
 inline std::string Text(HWND window, const char* name) { return win::TextOf(Named(window, name)); }

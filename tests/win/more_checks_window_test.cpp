@@ -7,7 +7,8 @@
 
 #include "core/platform/platform.h"
 #include "support/temp_dir.h"
-#include "win_dialogs/dialog_test_support.h"
+#include "list_test_support.h"
+#include "win_test_support.h"
 
 namespace qvn::win {
 namespace {
@@ -17,13 +18,6 @@ using test::Named;
 
 bool Ticked(HWND window, const char* name) {
   return SendMessageW(Named(window, name), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// A tick box clicked: its state turns and its window hears of it.
-void Toggle(HWND window, const char* name) {
-  HWND box = Named(window, name);
-  SendMessageW(box, BM_SETCHECK, Ticked(window, name) ? BST_UNCHECKED : BST_CHECKED, 0);
-  Click(window, name);
 }
 
 TEST(MoreChecksWindow, OpensOnTheChecksAndUnlocksTheirBoxes) {
@@ -37,10 +31,12 @@ TEST(MoreChecksWindow, OpensOnTheChecksAndUnlocksTheirBoxes) {
   EXPECT_EQ(test::Text(hwnd, "txtIndexFiles"), "home.htm");
   for (const char* box : {"txtSiteRoot", "cmdSiteRoot", "txtIndexFiles"})
     EXPECT_FALSE(IsWindowEnabled(Named(hwnd, box))) << box;
-  Toggle(hwnd, "chkSiteRoot");
+  Click(Named(hwnd, "chkSiteRoot"));
   EXPECT_TRUE(IsWindowEnabled(Named(hwnd, "txtSiteRoot")));
   EXPECT_TRUE(IsWindowEnabled(Named(hwnd, "cmdSiteRoot")));
   EXPECT_FALSE(IsWindowEnabled(Named(hwnd, "txtIndexFiles")));
+  ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  test::SaveScreenshot(hwnd, "more_checks");
 }
 
 // OK either says what is wrong and stays, or keeps the choice tidied.
@@ -64,9 +60,9 @@ TEST(MoreChecksWindow, OkRefusesOrKeeps) {
     MoreChecksWindow window(nullptr, MoreChecks());
     std::vector<std::string> said;
     window.show_message = [&](const std::string& text, const std::string&) { said.push_back(text); };
-    Toggle(window.Handle(), c.tick);
-    SetWindowTextW(Named(window.Handle(), c.box), Wide(c.text).c_str());
-    Click(window.Handle(), "cmdOK");
+    Click(Named(window.Handle(), c.tick));
+    test::Type(Named(window.Handle(), c.box), c.text);
+    Click(Named(window.Handle(), "cmdOK"));
     EXPECT_EQ(window.accepted(), c.said.empty()) << c.text;
     EXPECT_EQ(said, c.said.empty() ? std::vector<std::string>{} : std::vector{c.said});
     if (c.said.empty()) {
@@ -84,8 +80,8 @@ TEST(MoreChecksWindow, TheBrowserFillsTheSiteRootWithItsSeparator) {
     started = start;
     return std::string("C:\\site");
   };
-  SetWindowTextW(Named(window.Handle(), "txtSiteRoot"), L" C:\\old ");
-  Click(window.Handle(), "cmdSiteRoot");
+  test::Type(Named(window.Handle(), "txtSiteRoot"), " C:\\old ");
+  Click(Named(window.Handle(), "cmdSiteRoot"));
   EXPECT_EQ(started, "C:\\old");
   EXPECT_EQ(test::Text(window.Handle(), "txtSiteRoot"), "C:\\site\\");
 }

@@ -11,13 +11,15 @@
 
 #include "support/temp_dir.h"
 #include "win/win_list.h"
-#include "win_dialogs/dialog_test_support.h"
+#include "list_test_support.h"
+#include "win_test_support.h"
 
 namespace qvn::win {
 namespace {
 
 using test::Click;
 using test::ListRows;
+using test::Named;
 using test::PumpUntil;
 using test::Text;
 
@@ -57,6 +59,7 @@ TEST_F(SelectSubfoldersWindowTest, RowsTicksScrollingAndAccept) {
   EXPECT_EQ(ListRows(List())[0], "f10 {1 file and no subfolders}");
   EXPECT_EQ(Summary(), "No subfolders selected.");
   SetListItemChecked(List(), 1, true);
+  test::SaveScreenshot(window, "select_subfolders");
   EXPECT_EQ(Summary(), "One subfolder selected.");
 
   SendMessageW(List(), LVM_ENSUREVISIBLE, 19, FALSE);
@@ -64,12 +67,12 @@ TEST_F(SelectSubfoldersWindowTest, RowsTicksScrollingAndAccept) {
   EXPECT_EQ(ListRows(List())[19], "f29 {1 file and no subfolders}");
   EXPECT_EQ(ListRows(List())[1], "+f11 {1 file and no subfolders}");
 
-  Click(window, "cmdSelectDeselectAllSubfolders_1");
+  Click(Named(window, "cmdSelectDeselectAllSubfolders_1"));
   EXPECT_EQ(Summary(), "All 20 subfolders selected.");
   EXPECT_EQ(ListRows(List())[19], "+f29 {1 file and no subfolders}");
-  Click(window, "cmdSelectDeselectAllSubfolders_0");
+  Click(Named(window, "cmdSelectDeselectAllSubfolders_0"));
   SetListItemChecked(List(), 19, true);
-  Click(window, "cmdAccept");
+  Click(Named(window, "cmdAccept"));
   EXPECT_FALSE(IsWindowVisible(window));
   EXPECT_TRUE(window_->presenter().accepted());
   EXPECT_EQ(window_->presenter().chosen(), std::vector<std::string>{"f29"});

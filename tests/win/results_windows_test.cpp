@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "core/results/orphan_report.h"
-#include "win_dialogs/dialog_test_support.h"
+#include "list_test_support.h"
+#include "win_test_support.h"
 
 namespace qvn::win {
 namespace {
@@ -55,6 +56,8 @@ TEST_F(ResultsWindowTest, RowsInWalkOrderWithTheirCounts) {
             "4 broken links in 3 pages: 2 missing files, 1 link to a folder, 1 link to "
             "something not a regular file");
   EXPECT_EQ(Text(window_.Handle(), "lblShown"), "4 of 4 shown");
+  ShowWindow(window_.Handle(), SW_SHOWNOACTIVATE);
+  test::SaveScreenshot(window_.Handle(), "results_table");
 }
 
 // Each click on a header sorts by it; a second click on it turns the order.
@@ -76,13 +79,13 @@ TEST_F(ResultsWindowTest, HeaderClicksSort) {
 }
 
 TEST_F(ResultsWindowTest, TheFilterNarrowsAndANewResultKeepsIt) {
-  SetWindowTextW(Named(window_.Handle(), "txbFilter"), L"GIF");
+  test::Type(Named(window_.Handle(), "txbFilter"), "GIF");
   EXPECT_EQ(Column(2), Texts{"banner.GIF"});
   EXPECT_EQ(Text(window_.Handle(), "lblShown"), "1 of 4 shown");
   ClickHeader(1);
   window_.SetResults(Sample());
   EXPECT_EQ(Column(2), Texts{"banner.GIF"});
-  SetWindowTextW(Named(window_.Handle(), "txbFilter"), L"");
+  test::Type(Named(window_.Handle(), "txbFilter"), "");
   EXPECT_EQ(Column(1), (Texts{"9", "10", "2", "100"}));
   window_.Clear("Not checked yet.");
   EXPECT_EQ(Column(0), Texts{});
@@ -122,6 +125,8 @@ TEST(OrphansWindow, ShowsBothListsWithTheirCounts) {
   EXPECT_EQ(Text(hwnd, "lblOnlyFromOrphans"), "Reachable only from orphans (1):");
   EXPECT_EQ(Text(hwnd, "txbOnlyFromOrphans"), "b.htm");
   EXPECT_EQ(Text(hwnd, "lblTotals"), OrphanCountText(result));
+  ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  test::SaveScreenshot(hwnd, "orphan_files");
 }
 
 }  // namespace
