@@ -54,6 +54,8 @@ void OrphansWindow::CreateControls() {
 
 // The first list takes two thirds of the height the labels leave, the second one third.
 void OrphansWindow::LayOut() {
+  // Sized once as it is made, before it has controls.
+  if (GetWindow(Handle(), GW_CHILD) == nullptr) return;
   RECT client;
   GetClientRect(Handle(), &client);
   const int dpi = DpiOf(Handle());

@@ -68,6 +68,8 @@ void ResultsWindow::CreateControls() {
 
 // The list takes what the counts, the filter and the button leave.
 void ResultsWindow::LayOut() {
+  // Sized once as it is made, before it has controls.
+  if (GetWindow(Handle(), GW_CHILD) == nullptr) return;
   RECT client;
   GetClientRect(Handle(), &client);
   const int dpi = DpiOf(Handle());
