@@ -156,6 +156,8 @@ TEST_F(WinMainWindowTest, KeyboardFollowsTheTabOrderAndOpensLinks) {
     Control from, to;
   } tabs[] = {
       {Control::kTopFolderButton, Control::kSelectSubfoldersButton},
+      {Control::kCheckLinksButton, Control::kExcludedFilepathsBox},  // past the hidden and the disabled
+      {Control::kExcludedLinksBox, Control::kMoreChecksButton},
       {Control::kSettingsChoice, Control::kVendorLink},
       {Control::kManualLink, Control::kHelpButton},
   };
