@@ -114,7 +114,10 @@ void SaveScreenshot(HWND window, const std::string& name) {
   SelectObject(memory, old);
   const std::string folder = std::string(QVN_BUILD_DIR) + "/screenshots";
   std::filesystem::create_directories(std::filesystem::path(win::Wide(folder)));
-  WriteBmp(memory, bitmap, width, height, folder + "/" + name + ".bmp");
+  // A run at another scaling names its pictures apart ("main_window_144dpi").
+  const int dpi = win::DpiOf(window);
+  const std::string scaled = dpi == USER_DEFAULT_SCREEN_DPI ? "" : "_" + std::to_string(dpi) + "dpi";
+  WriteBmp(memory, bitmap, width, height, folder + "/" + name + scaled + ".bmp");
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
