@@ -80,7 +80,8 @@ MainWindow::~MainWindow() {
 bool MainWindow::Start(const std::string& catalogue_file) { return presenter_.Start(catalogue_file); }
 
 void MainWindow::CreateControls() {
-  // Created in tab order: the order of the window's children is its tab order.
+  // Created in tab order: the order of the window's children is its tab
+  // order. No label reaches a box (see the design), so none is raised.
   std::array<bool, app::kControlCount> made{};
   for (const app::Control control : app::MainTabOrder()) {
     controls_[static_cast<int>(control)] = AddControl(SpecFor(app::DesignOf(control)));
@@ -89,9 +90,6 @@ void MainWindow::CreateControls() {
   for (const app::ControlDesign& design : app::MainLayout())
     if (!made[static_cast<int>(design.control)])
       controls_[static_cast<int>(design.control)] = AddControl(SpecFor(design));
-  // The boxes stand above any label that might reach them.
-  for (const app::Control box : {app::Control::kExcludedFilepathsBox, app::Control::kExcludedLinksBox})
-    SetWindowPos(ControlOf(box), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

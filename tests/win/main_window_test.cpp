@@ -61,6 +61,19 @@ TEST_F(WinMainWindowTest, ControlStatesFollowTheTopFolder) {
   for (const auto& row : rows) EXPECT_EQ(w_.Enabled(row.control), row.enabled_after);
 }
 
+// A folder as the picker gives it, a drive's root among them: shown ending in "\".
+TEST_F(WinMainWindowTest, TheTopFolderEndsInABackslash) {
+  TempDir top;
+  const std::string bare = top.path().substr(0, top.path().size() - 1);
+  const struct {
+    std::string chosen, shown;
+  } rows[] = {{bare, bare + "\\"}, {"C:\\", "C:\\"}};
+  for (const auto& row : rows) {
+    ChooseTopFolder(row.chosen);
+    EXPECT_EQ(w_.Text(Control::kTopFolderBox), row.shown) << row.chosen;
+  }
+}
+
 // The reports and the file list are those qvn.exe writes for the same site.
 TEST_F(WinMainWindowTest, RunsOnTheSampleSiteWriteWhatQvnWrites) {
   TempDir qvn_out;
@@ -156,6 +169,8 @@ TEST_F(WinMainWindowTest, KeyboardFollowsTheTabOrderAndOpensLinks) {
     Control from, to;
   } tabs[] = {
       {Control::kTopFolderButton, Control::kSelectSubfoldersButton},
+      {Control::kCheckLinksButton, Control::kExcludedFilepathsBox},  // past the hidden and the disabled
+      {Control::kExcludedLinksBox, Control::kMoreChecksButton},
       {Control::kSettingsChoice, Control::kVendorLink},
       {Control::kManualLink, Control::kHelpButton},
   };

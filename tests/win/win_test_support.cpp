@@ -1,5 +1,6 @@
 #include "win_test_support.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -89,7 +90,15 @@ void WriteBmp(HDC dc, HBITMAP bitmap, int width, int height, const std::string& 
 }  // namespace
 
 void SaveScreenshot(HWND window, const std::string& name) {
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Only what is on the desktop can be copied: a window beside another may
+  // reach past its edge, so it is brought inside for the picture.
+  RECT desk{};
+  RECT at{};
+  GetWindowRect(GetDesktopWindow(), &desk);
+  GetWindowRect(window, &at);
+  const int left = std::max(desk.left, std::min(at.left, desk.right - (at.right - at.left)));
+  const int top = std::max(desk.top, std::min(at.top, desk.bottom - (at.bottom - at.top)));
+  SetWindowPos(window, HWND_TOP, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
                                              RDW_UPDATENOW);
   PumpWaiting();
@@ -105,7 +114,10 @@ void SaveScreenshot(HWND window, const std::string& name) {
   SelectObject(memory, old);
   const std::string folder = std::string(QVN_BUILD_DIR) + "/screenshots";
   std::filesystem::create_directories(std::filesystem::path(win::Wide(folder)));
-  WriteBmp(memory, bitmap, width, height, folder + "/" + name + ".bmp");
+  // A run at another scaling names its pictures apart ("main_window_144dpi").
+  const int dpi = win::DpiOf(window);
+  const std::string scaled = dpi == USER_DEFAULT_SCREEN_DPI ? "" : "_" + std::to_string(dpi) + "dpi";
+  WriteBmp(memory, bitmap, width, height, folder + "/" + name + scaled + ".bmp");
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);

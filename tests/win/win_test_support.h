@@ -33,8 +33,8 @@ void PressKey(UINT key);
 void Type(HWND box, const std::string& text);
 
 /// Saves window as it stands on the screen, frame included, to
-/// QVN_BUILD_DIR/screenshots/name.bmp (scripts/windows-screenshots makes
-/// PNGs of them).
+/// QVN_BUILD_DIR/screenshots/name.bmp, or name_144dpi.bmp at 144 dots per
+/// inch and so on (scripts/windows-screenshots makes PNGs of them).
 void SaveScreenshot(HWND window, const std::string& name);
 
 /// The host path (Unix) as the Windows program sees it, with "\".
