@@ -3,6 +3,8 @@
 // After windows.h (through view_window.h), which it needs.
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "core/app/viewer_text.h"
 
 namespace qvn::win {
