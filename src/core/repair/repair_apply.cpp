@@ -74,6 +74,7 @@ ApplyOutcome ApplyRepairs(const RepairPlan& plan, const std::string& repairs_fol
       break;
     }
     ++outcome.pages_written;
+    outcome.written.push_back(page.plan->page);
     outcome.links_repaired += static_cast<long long>(page.plan->proposals.size());
   }
   return outcome;

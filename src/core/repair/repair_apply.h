@@ -28,6 +28,7 @@ struct ApplyOutcome {
   std::string run;  ///< the run's folder; "" when nothing was written
   long long pages_written = 0;
   long long links_repaired = 0;
+  std::vector<std::string> written;  ///< the pages written (full paths), in plan order
   std::vector<PageMessage> messages;
   /// Why the run stopped before writing every page ("" when it did not):
   /// the backup could not be made (nothing written), or a page failed.
