@@ -11,6 +11,8 @@ class FileCollector : public PageVisitor {
  public:
   explicit FileCollector(SiteFiles& files) : files_(files) {}
   void OnPage(const std::string& path, long long, const PageFolder&) override { files_.Add(path); }
+  // An empty page is a file all the same.
+  bool SkipsEmptyPagesItself() const override { return true; }
   bool WantsOtherFiles() const override { return true; }
   void OnOtherFile(const std::string& path) override { files_.Add(path); }
 
