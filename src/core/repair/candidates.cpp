@@ -187,6 +187,7 @@ std::vector<Candidate> CandidateFinder::Moved(const Target& target, const LinkPl
                             : RelativePath(origin, file);
     LinkParts parts = target.parts;
     parts.names.clear();
+    parts.separators.clear();
     for (const std::string& name : names) {
       const auto written = style.Write(name);
       if (!written) break;

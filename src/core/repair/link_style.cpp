@@ -73,6 +73,7 @@ std::optional<LinkParts> SplitLink(std::string_view written) {
     const std::size_t end = std::min(path.find_first_of("/\\", pos), path.size());
     const std::string_view name = path.substr(pos, end - pos);
     if (name.empty() || name == "." || name == "..") return std::nullopt;
+    if (!parts.names.empty()) parts.separators.push_back(path[pos - 1]);
     parts.names.emplace_back(name);
     pos = end + 1;
   }
@@ -82,7 +83,7 @@ std::optional<LinkParts> SplitLink(std::string_view written) {
 std::string JoinLink(const LinkParts& parts) {
   std::string out = parts.lead;
   for (std::size_t i = 0; i < parts.names.size(); ++i) {
-    if (i > 0) out += parts.slash;
+    if (i > 0) out += i - 1 < parts.separators.size() ? parts.separators[i - 1] : parts.slash;
     out += parts.names[i];
   }
   return out + parts.tail;

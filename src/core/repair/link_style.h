@@ -26,7 +26,8 @@ struct LinkParts {
   std::string lead;                ///< "/", "./", "../../" as written ("" for none)
   std::vector<std::string> names;  ///< the path's names as written, at least one
   std::string tail;                ///< from the first "?" or "#" on, as written
-  char slash = '/';                ///< the slash the link writes between names
+  char slash = '/';                ///< the link's first slash, for names it did not have
+  std::vector<char> separators;    ///< the slash written before each name after the first
   std::size_t parent_steps = 0;    ///< the ".." steps in lead
   bool root_relative = false;      ///< lead starts with a slash
 };
