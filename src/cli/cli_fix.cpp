@@ -1,6 +1,7 @@
 #include "cli/cli_fix.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <ostream>
 
 #include "cli/cli_check_output.h"
@@ -32,7 +33,8 @@ std::string Place(const CheckResult& result, std::size_t entry) {
 void PrintPageDiffs(const RepairPlan& plan, const CheckResult& result, std::ostream& out,
                     std::ostream& err) {
   for (const PagePlan& page : plan.pages) {
-    const std::string label(RelativeTo(page.page, result.top_folder));
+    std::string label(RelativeTo(page.page, result.top_folder));
+    std::replace(label.begin(), label.end(), kSeparator, '/');
     std::string bytes;
     PageStamp stamp;
     SystemError error;
