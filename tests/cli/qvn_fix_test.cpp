@@ -44,7 +44,9 @@ class QvnFix : public ::testing::Test {
   std::vector<std::string> BrokenLinks() const {
     const auto run = Qvn({"check", Site(), "--case", "--format", "json"});
     std::vector<std::string> links;
-    for (const JsonValue& link : ParseJson(run.out, nullptr)->Find("brokenLinks")->items)
+    const auto document = ParseJson(run.out, nullptr);
+    if (!document) return {"not JSON: " + run.out};
+    for (const JsonValue& link : document->Find("brokenLinks")->items)
       links.push_back(link.Find("link")->text);
     return links;
   }
