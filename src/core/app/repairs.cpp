@@ -22,6 +22,7 @@ RepairPlan ProposeRepairs(const Choices& choices, const RepairOptions& options,
 void AttachRepairs(const RepairPlan& plan, CheckResult& result) {
   result.repairs.assign(result.broken_links.size(), {});
   for (const Proposal& proposal : plan.proposals) {
+    result.repairs[proposal.entry].end_column = proposal.end_column;
     auto& choices = result.repairs[proposal.entry].choices;
     for (const Candidate& candidate : proposal.candidates)
       choices.push_back({candidate.link, std::string(ReasonText(candidate.reason))});

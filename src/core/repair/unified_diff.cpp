@@ -49,13 +49,17 @@ std::string UnifiedDiff(std::string_view label, std::string_view old_page,
     }
     const std::string range = std::to_string(first + 1) + "," + std::to_string(last - first);
     out += "@@ -" + range + " +" + range + " @@\n";
-    for (std::size_t i = first; i < last; ++i) {
+    for (std::size_t i = first; i < last;) {
       if (before[i] == after[i]) {
-        AppendLine(out, ' ', before[i]);
-      } else {
-        AppendLine(out, '-', before[i]);
-        AppendLine(out, '+', after[i]);
+        AppendLine(out, ' ', before[i++]);
+        continue;
       }
+      // A run of changed lines: the old ones, then the new ones.
+      std::size_t end = i;
+      while (end < last && before[end] != after[end]) ++end;
+      for (std::size_t j = i; j < end; ++j) AppendLine(out, '-', before[j]);
+      for (std::size_t j = i; j < end; ++j) AppendLine(out, '+', after[j]);
+      i = end;
     }
     c = next;
   }

@@ -17,6 +17,9 @@ struct RepairChoice {
 /// make it ambiguous (it is left alone); none, no repair found.
 struct ProposedRepair {
   std::vector<RepairChoice> choices;
+  /// Where the old link ends on its line, as columns count (its bytes in
+  /// the page, character references included); 0 when not known.
+  long long end_column = 0;
 };
 
 }  // namespace qvn

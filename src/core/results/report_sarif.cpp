@@ -189,7 +189,8 @@ void WriteLocation(JsonWriter& writer, const LinkRow& row) {
 }
 
 // The repair as a fix an editor can apply: the link's columns replaced.
-void WriteFix(JsonWriter& writer, const LinkRow& row, const RepairChoice& choice) {
+void WriteFix(JsonWriter& writer, const LinkRow& row, const ProposedRepair& repair) {
+  const RepairChoice& choice = repair.choices[0];
   const BrokenLink& link = row.link;
   writer.Key("fixes");
   writer.BeginArray();
@@ -210,7 +211,9 @@ void WriteFix(JsonWriter& writer, const LinkRow& row, const RepairChoice& choice
   writer.BeginObject();
   writer.Field("startLine", link.line);
   writer.Field("startColumn", link.column);
-  writer.Field("endColumn", link.column + static_cast<long long>(Utf16Length(link.link)));
+  writer.Field("endColumn", repair.end_column > 0
+                                ? repair.end_column
+                                : link.column + static_cast<long long>(Utf16Length(link.link)));
   writer.EndObject();
   WriteText(writer, "insertedContent", choice.link);
   writer.EndObject();
@@ -237,7 +240,7 @@ void WriteResult(JsonWriter& writer, const LinkRow& row, const std::string& fing
     writer.Field("baselineState", *state == BaselineState::kNew ? "new" : "unchanged");
   // Only a repair with one choice and a known place is a fix.
   if (repair != nullptr && repair->choices.size() == 1 && row.link.column > 0)
-    WriteFix(writer, row, repair->choices[0]);
+    WriteFix(writer, row, *repair);
   writer.EndObject();
 }
 
