@@ -112,8 +112,9 @@ int Apply(const RepairPlan& plan, const CheckResult& before, const app::Choices&
   const CheckResult after = app::RunCheck(choices, status);
   status.Finish();
   const app::RepairCheck check = app::CheckRepaired(plan, before, outcome.written, after);
-  people << "Checked again: " << Plural(check.resolved, "repaired link resolves", "repaired links resolve")
-         << ", " << Plural(check.remaining, "broken link remains", "broken links remain")
+  people << "Checked again: "
+         << Plural(check.resolved, "repaired link resolves", "repaired links resolve") << ", "
+         << Plural(check.remaining, "broken link remains", "broken links remain")
          << " in the pages written.\n"
          << "Undo with: qvn fix --undo " << GetFileNamePart(outcome.run, false) << '\n';
   return outcome.failure.empty() ? 0 : kExitBadInput;
@@ -176,8 +177,8 @@ int RunFixCommand(const FixArguments& arguments, const app::Choices& choices,
   if (!text && !delivery.Prepare()) return kExitBadInput;
   CliStatus status(io.show_progress, io.progress);
   CheckResult result = app::RunCheck(choices, status);
-  const RepairPlan plan = result.stopped ? RepairPlan{}
-                                         : app::ProposeRepairs(choices, options, result, status);
+  const RepairPlan plan =
+      result.stopped ? RepairPlan{} : app::ProposeRepairs(choices, options, result, status);
   status.Finish();
   PrintSkipped(result.skipped, false, io.err);
   if (result.stopped || status.ShouldStop()) return StoppedExitStatus();

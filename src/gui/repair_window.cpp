@@ -101,12 +101,20 @@ void RepairWindow::ShowRows(const std::vector<app::RepairRow>& rows) {
   filling_ = false;
 }
 
-void RepairWindow::ShowPreview(const std::string& text) { txbPreview->setPlainText(Q(text)); }
+void RepairWindow::ShowPreview(const std::string& text) {
+  txbPreview->setPlainText(Q(text));
+}
 
-void RepairWindow::ShowStatus(const std::string& text) { lblStatus->setText(Q(text)); }
+void RepairWindow::ShowStatus(const std::string& text) {
+  lblStatus->setText(Q(text));
+}
 
-void RepairWindow::EnableApply(bool enabled) { cmdApply->setEnabled(enabled); }
+void RepairWindow::EnableApply(bool enabled) {
+  cmdApply->setEnabled(enabled);
+}
 
-void RepairWindow::EnableUndo(bool enabled) { cmdUndo->setEnabled(enabled); }
+void RepairWindow::EnableUndo(bool enabled) {
+  cmdUndo->setEnabled(enabled);
+}
 
 }  // namespace qvn::gui

@@ -109,8 +109,7 @@ TEST_F(QvnFix, TheFormatsCarryTheRepairsOnlyWhenAsked) {
   EXPECT_EQ(repaired, 1);
   const auto sarif = Qvn({"check", Site(), "--case", "--format", "sarif", "--propose-repairs"});
   EXPECT_NE(sarif.out.find("\"insertedContent\": {\n"), std::string::npos) << sarif.out;
-  const auto markdown =
-      Qvn({"fix", Site(), "--case", "--moved", "--format", "markdown"});
+  const auto markdown = Qvn({"fix", Site(), "--case", "--moved", "--format", "markdown"});
   EXPECT_NE(markdown.out.find("repair: `2019/story.htm` (moved)"), std::string::npos)
       << markdown.out;
   EXPECT_EQ(Qvn({"check", Site(), "--propose-repairs"}).exit_code, 2);
@@ -120,10 +119,11 @@ TEST_F(QvnFix, AmbiguousLinksAreListedAndLeftAlone) {
   work_.Write("site/news/2021/story.htm", "<p>");
   const auto run = Qvn({"fix", Site(), "--case", "--moved", "--only", "missing-file", "--apply"});
   EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_NE(run.out.find("Left alone, more than one candidate:\n  " + test::Native("news/index.htm") +
-                         " line 4: 2020/story.htm\n    2019/story.htm (moved)\n"
-                         "    2021/story.htm (moved)\n"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("Left alone, more than one candidate:\n  " + test::Native("news/index.htm") +
+                   " line 4: 2020/story.htm\n    2019/story.htm (moved)\n"
+                   "    2021/story.htm (moved)\n"),
+      std::string::npos)
       << run.out;
   EXPECT_EQ(Page("news/index.htm"), Sample("news/index.htm"));
   EXPECT_NE(Page("news/2019/story.htm"), Sample("news/2019/story.htm"));

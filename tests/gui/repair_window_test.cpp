@@ -62,7 +62,8 @@ class RepairWindowTest : public QObject {
     repair->cmdApply->click();
     QVERIFY(repair->lblStatus->text().startsWith("Repaired 1 link in 1 page"));
     QCOMPARE(site.Read("old.htm"), std::string("<a href=\"story.htm\">\r\n"));
-    QCOMPARE(site.Read("index.htm"), std::string("<p>\r\n<a href=\"logo.gif\">\r\n<a href=\"gone.htm\">\r\n"));
+    QCOMPARE(site.Read("index.htm"),
+             std::string("<p>\r\n<a href=\"logo.gif\">\r\n<a href=\"gone.htm\">\r\n"));
     QVERIFY(!repair->cmdApply->isEnabled());
     qvn::test::SaveScreenshot(repair, "repair_window_applied");
 

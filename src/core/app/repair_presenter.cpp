@@ -54,13 +54,15 @@ void RepairPresenter::Propose() {
 
 std::string RepairPresenter::RowText(const Proposal& proposal) const {
   const LinkRow row = result_->broken_links.Row(proposal.entry, result_->top_folder);
-  std::string text = std::string(row.page) + ", line " + std::to_string(row.link.line) + ": " +
-                     row.link.link;
+  std::string text =
+      std::string(row.page) + ", line " + std::to_string(row.link.line) + ": " + row.link.link;
   if (proposal.candidates.size() > 1)
-    return text + " (" + Counted(static_cast<long long>(proposal.candidates.size()), "candidate",
-                                 "candidates") + ", left alone)";
+    return text + " (" +
+           Counted(static_cast<long long>(proposal.candidates.size()), "candidate", "candidates") +
+           ", left alone)";
   const Candidate& candidate = proposal.candidates[0];
-  text += " \xE2\x86\x92 " + candidate.link + " (" + std::string(ReasonText(candidate.reason)) + ")";
+  text +=
+      " \xE2\x86\x92 " + candidate.link + " (" + std::string(ReasonText(candidate.reason)) + ")";
   return proposal.problem.empty() ? text : text + ": " + proposal.problem;
 }
 
@@ -90,9 +92,8 @@ void RepairPresenter::Select(std::size_t row) {
     return;
   }
   // A page changed since the check would show another change than the one applied.
-  const bool unchanged = std::any_of(plan_.pages.begin(), plan_.pages.end(), [&](auto& p) {
-    return p.page == page && p.stamp == stamp;
-  });
+  const bool unchanged = std::any_of(plan_.pages.begin(), plan_.pages.end(),
+                                     [&](auto& p) { return p.page == page && p.stamp == stamp; });
   view_.ShowPreview(unchanged ? UnifiedDiff(RelativeTo(page, result_->top_folder), bytes,
                                             ApplyEdits(bytes, {proposal.edit}))
                               : "The page changed since the check; check again.");
@@ -131,7 +132,8 @@ void RepairPresenter::UndoLast() {
                          ? "Restored " + Counted(outcome.pages_restored, "page", "pages") +
                                " from " + outcome.run + "."
                          : outcome.failure;
-  for (const PageMessage& message : outcome.messages) text += "\n" + message.page + ": " + message.text;
+  for (const PageMessage& message : outcome.messages)
+    text += "\n" + message.page + ": " + message.text;
   view_.ShowStatus(text);
   UpdateButtons();
 }

@@ -99,7 +99,8 @@ std::vector<Candidate> CandidateFinder::Find(const BrokenLink& link, const LinkP
 
 const std::vector<FolderEntry>& CandidateFinder::Listing(const std::string& folder) {
   auto [slot, added] = listings_.try_emplace(folder);
-  if (added) ListFolder(folder.empty() ? std::string{'.', kSeparator} : folder, slot->second, nullptr);
+  if (added)
+    ListFolder(folder.empty() ? std::string{'.', kSeparator} : folder, slot->second, nullptr);
   return slot->second;
 }
 
@@ -170,10 +171,11 @@ std::pair<std::size_t, std::vector<std::string>> RelativePath(std::string_view f
 std::vector<Candidate> CandidateFinder::Moved(const Target& target, const LinkPlace& place) {
   if (!options_.moved || files_ == nullptr) return {};
   // Where the link is read from: a base element would make it somewhere else.
-  const std::string origin = target.parts.root_relative ? place.site_root
-                                                        : GetFolderPart(place.page, false);
+  const std::string origin =
+      target.parts.root_relative ? place.site_root : GetFolderPart(place.page, false);
   std::string formed = origin;
-  for (std::size_t i = 0; i < target.parts.parent_steps; ++i) formed += std::string("..") + kSeparator;
+  for (std::size_t i = 0; i < target.parts.parent_steps; ++i)
+    formed += std::string("..") + kSeparator;
   formed += JoinNames(target.decoded, target.decoded.size(), kSeparator);
   if (ResolveDotSegments(formed) != target.resolved) return {};
   const LinkStyle style(PathPart(target.parts), place.decoding);
@@ -182,9 +184,10 @@ std::vector<Candidate> CandidateFinder::Moved(const Target& target, const LinkPl
   for (const std::string& file : files_->Named(target.decoded.back())) {
     if (Folded(GetFolderPart(file, false)) == folder || out.size() >= kMostCandidates) continue;
     if (target.parts.root_relative && !file.starts_with(place.site_root)) continue;
-    auto [ups, names] = target.parts.root_relative
-                            ? std::pair{std::size_t{0}, SplitPath(file.substr(place.site_root.size()))}
-                            : RelativePath(origin, file);
+    auto [ups, names] =
+        target.parts.root_relative
+            ? std::pair{std::size_t{0}, SplitPath(file.substr(place.site_root.size()))}
+            : RelativePath(origin, file);
     LinkParts parts = target.parts;
     parts.names.clear();
     parts.separators.clear();
@@ -233,11 +236,12 @@ std::vector<Candidate> CandidateFinder::AnchorCase(const BrokenLink& link, const
   const std::u32string wanted = Folded(PercentDecode(fragment));
   InputFile file;
   if (!file.Open(page)) return {};
-  HtmlScanner scanner([](const HtmlLink&) {}, [&](const HtmlAnchor& anchor) {
-    if (Folded(anchor.name) == wanted &&
-        std::find(anchors.begin(), anchors.end(), anchor.name) == anchors.end())
-      anchors.emplace_back(anchor.name);
-  });
+  HtmlScanner scanner([](const HtmlLink&) {},
+                      [&](const HtmlAnchor& anchor) {
+                        if (Folded(anchor.name) == wanted &&
+                            std::find(anchors.begin(), anchors.end(), anchor.name) == anchors.end())
+                          anchors.emplace_back(anchor.name);
+                      });
   if (!scanner.ScanFile(file)) return {};
   const LinkStyle style(fragment, place.decoding);
   std::vector<Candidate> out;

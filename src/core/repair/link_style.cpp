@@ -25,7 +25,9 @@ constexpr std::array<std::pair<std::string_view, char32_t>, 9> kFixedEscapes{{
     {"%E2%80%93", U'\u2013'},
 }};
 
-bool IsSlash(char c) { return c == '/' || c == '\\'; }
+bool IsSlash(char c) {
+  return c == '/' || c == '\\';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -89,8 +91,7 @@ std::string JoinLink(const LinkParts& parts) {
   return out + parts.tail;
 }
 
-LinkStyle::LinkStyle(std::string_view written, const LinkDecoding& decoding)
-    : decoding_(decoding) {
+LinkStyle::LinkStyle(std::string_view written, const LinkDecoding& decoding) : decoding_(decoding) {
   for (std::size_t i = 0; i < written.size();) {
     if (!decoding.every_link) {
       if (written.substr(i).starts_with("&amp;")) amp_entity_ = true;
@@ -142,7 +143,8 @@ std::optional<std::string> LinkStyle::Encode(std::string_view name, bool any_esc
     if (c >= kRawByteBase + 0x80 && c <= kRawByteBase + 0xFF) return std::nullopt;
     if (!in_fragment && (c == '/' || c == '\\')) return std::nullopt;
     const bool must = (c == '%' && any_escape) || c == '#' || (c == '?' && !in_fragment) ||
-                      c < 0x20 || c == 0x7F || (decoding_.quote != 0 && c == static_cast<char32_t>(decoding_.quote)) ||
+                      c < 0x20 || c == 0x7F ||
+                      (decoding_.quote != 0 && c == static_cast<char32_t>(decoding_.quote)) ||
                       (c == ' ' && decoding_.quote == 0);
     const bool want = must || Escaped(c) || (c >= 0x80 && escapes_non_ascii_);
     const std::string_view text = name.substr(start, i - start);

@@ -48,7 +48,8 @@ std::optional<LinkSpot> FindLinkSpot(std::string_view page, long long line, long
   if (offset == std::string_view::npos) return std::nullopt;
   LinkSpot spot;
   spot.offset = starts[line - 1] + offset;
-  spot.quote = offset > 0 && (text[offset - 1] == '"' || text[offset - 1] == '\'') ? text[offset - 1] : 0;
+  spot.quote =
+      offset > 0 && (text[offset - 1] == '"' || text[offset - 1] == '\'') ? text[offset - 1] : 0;
   // The scans read a line (or a value) as Windows-1252 when it is no UTF-8;
   // a page that is no UTF-8 anywhere keeps Windows-1252 for new text too.
   const bool line_1252 = !IsValidUtf8(text);
@@ -67,7 +68,8 @@ std::optional<LinkSpot> FindLinkSpot(std::string_view page, long long line, long
 
 std::optional<std::string> SpotBytes(const LinkSpot& spot, std::string_view text) {
   std::string bytes = Encode(text, spot.windows_1252, spot.amp_entity);
-  if (spot.windows_1252 && Windows1252ToUtf8(Encode(text, true, false)) != text) return std::nullopt;
+  if (spot.windows_1252 && Windows1252ToUtf8(Encode(text, true, false)) != text)
+    return std::nullopt;
   return bytes;
 }
 

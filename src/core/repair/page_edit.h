@@ -12,8 +12,8 @@ namespace qvn {
 
 /// Where a link's bytes stand in a page, and how text is written there.
 struct LinkSpot {
-  std::size_t offset = 0;  ///< of the link's first byte in the page
-  std::size_t length = 0;  ///< of the link's bytes
+  std::size_t offset = 0;     ///< of the link's first byte in the page
+  std::size_t length = 0;     ///< of the link's bytes
   bool windows_1252 = false;  ///< new text goes in as Windows-1252 (else UTF-8)
   bool amp_entity = false;    ///< the page writes the link's "&" as "&amp;"
   char quote = 0;             ///< the quote before the link ('"', '\'' or 0)

@@ -39,7 +39,8 @@ bool BackUp(const std::vector<ReadyPage>& ready, const std::string& repairs_fold
   SystemError error;
   const auto folder = CreateRunFolder(repairs_folder, &error);
   if (!folder) {
-    outcome.failure = "cannot make the backup folder in " + repairs_folder + ": " + error.description;
+    outcome.failure =
+        "cannot make the backup folder in " + repairs_folder + ": " + error.description;
     return false;
   }
   std::vector<BackupEntry> entries;
@@ -47,7 +48,8 @@ bool BackUp(const std::vector<ReadyPage>& ready, const std::string& repairs_fold
     BackupEntry entry{page.plan->page, std::to_string(entries.size() + 1) + ".old",
                       ContentHash(page.old_bytes), ContentHash(page.new_bytes)};
     if (!WriteFileReplacing(*folder + kSeparator + entry.backup, page.old_bytes, &error)) {
-      outcome.failure = "cannot back up " + entry.page + " in " + *folder + ": " + error.description;
+      outcome.failure =
+          "cannot back up " + entry.page + " in " + *folder + ": " + error.description;
       return false;
     }
     entries.push_back(std::move(entry));
@@ -104,7 +106,8 @@ UndoOutcome UndoRepairs(const std::string& repairs_folder, const std::string& ru
     std::string bytes, old_bytes;
     PageStamp stamp;
     if (!ReadPage(entry.page, bytes, stamp, &error)) {
-      outcome.messages.push_back({entry.page, "cannot be read, not restored: " + error.description});
+      outcome.messages.push_back(
+          {entry.page, "cannot be read, not restored: " + error.description});
       continue;
     }
     if (stamp.hash == entry.old_hash) continue;  // the run stopped before this page

@@ -69,7 +69,9 @@ std::optional<BackupEntry> ParseEntry(const std::string& line) {
 
 }  // namespace
 
-std::string RepairsFolder(const std::string& data_folder) { return In(data_folder, "repairs"); }
+std::string RepairsFolder(const std::string& data_folder) {
+  return In(data_folder, "repairs");
+}
 
 std::optional<std::string> CreateRunFolder(const std::string& repairs_folder, SystemError* error) {
   const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -82,8 +84,8 @@ std::optional<std::string> CreateRunFolder(const std::string& repairs_folder, Sy
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
   for (int n = 1; n < 1000; ++n) {
-    const std::string folder =
-        In(repairs_folder, n == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(n));
+    const std::string folder = In(
+        repairs_folder, n == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(n));
     if (GetPathKind(folder) != PathKind::kNone) continue;
     if (!CreateFolders(folder, error)) return std::nullopt;
     return folder;
@@ -104,8 +106,7 @@ bool WriteManifest(const std::string& run_folder, const std::vector<BackupEntry>
 std::optional<std::vector<BackupEntry>> ReadManifest(const std::string& run_folder,
                                                      SystemError* error) {
   std::string text;
-  if (!ReadWholeFile(In(run_folder, kManifest), text, error, kLargestManifest))
-    return std::nullopt;
+  if (!ReadWholeFile(In(run_folder, kManifest), text, error, kLargestManifest)) return std::nullopt;
   std::istringstream in(text);
   std::string line;
   std::vector<BackupEntry> pages;

@@ -15,10 +15,10 @@ namespace qvn {
 
 /// One page of a repair run.
 struct BackupEntry {
-  std::string page;             ///< full path
-  std::string backup;           ///< its old bytes' file in the run's folder
-  std::uint64_t old_hash = 0;   ///< ContentHash before the repair
-  std::uint64_t new_hash = 0;   ///< ContentHash after it
+  std::string page;            ///< full path
+  std::string backup;          ///< its old bytes' file in the run's folder
+  std::uint64_t old_hash = 0;  ///< ContentHash before the repair
+  std::uint64_t new_hash = 0;  ///< ContentHash after it
 };
 
 /// The folder of repair runs in data_folder (the per-user data folder).

@@ -33,8 +33,9 @@ struct PageBytes {
 void PlaceProposal(const BrokenLink& link, const PageBytes& page,
                    const std::optional<LinkSpot>& spot, Proposal& proposal) {
   if (spot)
-    proposal.end_column = link.column + static_cast<long long>(Utf16Length(
-                                            std::string_view(page.bytes).substr(spot->offset, spot->length)));
+    proposal.end_column =
+        link.column + static_cast<long long>(Utf16Length(
+                          std::string_view(page.bytes).substr(spot->offset, spot->length)));
   if (proposal.candidates.size() != 1) return;
   if (!page.problem.empty()) {
     proposal.problem = page.problem;

@@ -15,13 +15,13 @@ namespace qvn {
 
 /// A broken link with at least one candidate.
 struct Proposal {
-  std::size_t entry = 0;  ///< index in the check's broken-link table
+  std::size_t entry = 0;              ///< index in the check's broken-link table
   std::vector<Candidate> candidates;  ///< one: the repair; more: ambiguous, left alone
   /// Why a single candidate cannot be written ("" when it can): the page
   /// could not be read, the link was not where the check saw it, ...
   std::string problem;
-  PageEdit edit;               ///< the change to the page (one candidate, no problem)
-  long long end_column = 0;    ///< where the old link ends on its line (as columns count)
+  PageEdit edit;             ///< the change to the page (one candidate, no problem)
+  long long end_column = 0;  ///< where the old link ends on its line (as columns count)
 
   bool Applicable() const { return candidates.size() == 1 && problem.empty(); }
 };

@@ -12,10 +12,10 @@ namespace qvn {
 
 /// Why a new link is proposed.
 enum class RepairReason {
-  kLetterCase,   ///< the target exists with other letter case
-  kAnchorCase,   ///< the fragment's anchor exists with other letter case
-  kMoved,        ///< the file name occurs exactly once elsewhere in the site
-  kNear,         ///< one name in the target's folder differs a little
+  kLetterCase,  ///< the target exists with other letter case
+  kAnchorCase,  ///< the fragment's anchor exists with other letter case
+  kMoved,       ///< the file name occurs exactly once elsewhere in the site
+  kNear,        ///< one name in the target's folder differs a little
 };
 
 /// The reason as the outputs name it: "letter case", "anchor letter case",

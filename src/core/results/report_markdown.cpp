@@ -50,10 +50,12 @@ std::string Item(const LinkRow& row) {
 // " — repair: `new` (reason)", or the candidates of an ambiguous one.
 std::string RepairText(const ProposedRepair& repair) {
   if (repair.choices.empty()) return {};
-  std::string text = repair.choices.size() == 1 ? " \xE2\x80\x94 repair: " : " \xE2\x80\x94 candidates: ";
+  std::string text =
+      repair.choices.size() == 1 ? " \xE2\x80\x94 repair: " : " \xE2\x80\x94 candidates: ";
   for (std::size_t i = 0; i < repair.choices.size(); ++i) {
     if (i > 0) text += ", ";
-    text += MarkdownCode(repair.choices[i].link) + " (" + EscapeMarkdown(repair.choices[i].reason) + ")";
+    text += MarkdownCode(repair.choices[i].link) + " (" +
+            EscapeMarkdown(repair.choices[i].reason) + ")";
   }
   return text;
 }
