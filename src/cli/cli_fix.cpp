@@ -167,7 +167,7 @@ bool RepairOptionsOf(const FixArguments& arguments, RepairOptions& options, std:
 }
 
 int RunFixCommand(const FixArguments& arguments, const app::Choices& choices,
-                  const std::string& data_folder, const CliStreams& io) {
+                  const std::string& data_folder, bool verbose, const CliStreams& io) {
   RepairOptions options;
   if (!RepairOptionsOf(arguments, options, io.err)) return kExitBadInput;
   CheckOutputOptions output = arguments.output;
@@ -180,7 +180,7 @@ int RunFixCommand(const FixArguments& arguments, const app::Choices& choices,
   const RepairPlan plan =
       result.stopped ? RepairPlan{} : app::ProposeRepairs(choices, options, result, status);
   status.Finish();
-  PrintSkipped(result.skipped, false, io.err);
+  PrintSkipped(result.skipped, verbose, io.err);
   if (result.stopped || status.ShouldStop()) return StoppedExitStatus();
   std::ostream& people = text ? io.out : io.err;
   if (text) {

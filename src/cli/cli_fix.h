@@ -34,9 +34,10 @@ void AddFixOptions(CLI::App& fix, FixArguments& arguments);
 bool RepairOptionsOf(const FixArguments& arguments, RepairOptions& options, std::ostream& err);
 
 /// Runs fix for choices (validated); the exit status: 0 done, 2 bad input or
-/// a page or backup that could not be written, 130 stopped.
+/// a page or backup that could not be written, 130 stopped. verbose: name
+/// each folder and page that could not be read.
 int RunFixCommand(const FixArguments& arguments, const app::Choices& choices,
-                  const std::string& data_folder, const CliStreams& io);
+                  const std::string& data_folder, bool verbose, const CliStreams& io);
 
 /// Runs fix --undo; the exit status: 0 every page restored, 2 otherwise.
 int RunUndoCommand(const std::string& run, const std::string& data_folder, const CliStreams& io);

@@ -162,7 +162,7 @@ int RunFix(const CliRequest& request, const app::Choices& choices, const Catalog
   if (writes && data_folder.empty())
     return Fail(io.err, "the per-user data folder is unknown (HOME is not set)");
   if (request.fix.undo) return RunUndoCommand(*request.fix.undo, data_folder, io);
-  return RunFixCommand(request.fix, choices, data_folder, io);
+  return RunFixCommand(request.fix, choices, data_folder, request.verbose, io);
 }
 
 app::RunKind KindOf(Command command) {

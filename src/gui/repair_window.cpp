@@ -65,7 +65,10 @@ void RepairWindow::CreateControls() {
   layout->addWidget(txbPreview, 2);
   layout->addWidget(lblStatus);
   layout->addLayout(buttons);
+  Connect();
+}
 
+void RepairWindow::Connect() {
   const auto rules_changed = [this] {
     presenter_.SetRules(chkMoved->isChecked(), chkNear->isChecked());
   };

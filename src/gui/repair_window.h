@@ -45,6 +45,7 @@ class RepairWindow : public QWidget, public app::RepairView {
 
  private:
   void CreateControls();
+  void Connect();
 
   app::RepairPresenter presenter_;
   bool filling_ = false;  // the list is being filled: its changes are not the user's
