@@ -14,6 +14,7 @@ struct Case {
   std::string page, other, repaired;
   bool html = false;
   bool moved = false;
+  bool near = false;
 };
 
 const std::vector<Case>& Cases() {
@@ -29,6 +30,9 @@ const std::vector<Case>& Cases() {
       {"Windows-1252 page gets Windows-1252 bytes",
        "<p>caf\xE9</p>\r\n<a href=\"old/caf\xE9.htm\">\r\n", "new/caf\xC3\xA9.htm",
        "<p>caf\xE9</p>\r\n<a href=\"new/caf\xE9.htm\">\r\n", false, true},
+      {"an ASCII line of a Windows-1252 page stays Windows-1252",
+       "<p>caf\xE9</p>\n<a href=\"cafe.htm\">\n", "caf\xC3\xA9.htm",
+       "<p>caf\xE9</p>\n<a href=\"caf\xE9.htm\">\n", false, false, true},
       {"UTF-8 page", "<p>\xC3\xA9</p>\n<a href=\"Caf\xC3\xA9/X.htm\">\n", "caf\xC3\xA9/x.htm",
        "<p>\xC3\xA9</p>\n<a href=\"caf\xC3\xA9/x.htm\">\n"},
       {"percent-escapes kept", "<a href=\"My%20Docs/Read%20Me.HTM\">", "my docs/read me.htm",
@@ -54,6 +58,7 @@ TEST(RepairRewrite, OnlyTheLinksBytesChange) {
     more.all_links = c.html;
     RepairOptions options;
     options.moved = c.moved;
+    options.near = c.near;
     const auto checked = test::PlanSiteRepairs(site, more, options);
     ASSERT_EQ(checked.plan.Applicable(), 1);
     const ApplyOutcome outcome = ApplyRepairs(checked.plan, data.path() + "repairs");
