@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/repairs.h"
+#include "core/app/runs.h"
 #include "core/platform/path.h"
 #include "core/repair/repair_backup.h"
 #include "core/repair/unified_diff.h"
@@ -111,14 +112,22 @@ RepairPlan RepairPresenter::TickedPlan() const {
 
 void RepairPresenter::Apply() {
   if (applied_) return;
-  const ApplyOutcome outcome = ApplyRepairs(TickedPlan(), repairs_folder_, write_);
+  const RepairPlan ticked = TickedPlan();
+  const ApplyOutcome outcome = ApplyRepairs(ticked, repairs_folder_, write_);
   applied_ = !outcome.run.empty();
-  std::string text = outcome.run.empty()
-                         ? std::string("Nothing was written.")
-                         : "Repaired " + Counted(outcome.links_repaired, "link", "links") + " in " +
-                               Counted(outcome.pages_written, "page", "pages") +
-                               "; the old pages are kept in " + outcome.run +
-                               ". Check again to see the links that remain.";
+  std::string text = "Nothing was written.";
+  if (applied_) {
+    // As qvn fix does: the site checked again tells what the repairs achieved.
+    Status quiet;
+    const RepairCheck check =
+        CheckRepaired(ticked, *result_, outcome.written, RunCheck(choices_, quiet));
+    text = "Repaired " + Counted(outcome.links_repaired, "link", "links") + " in " +
+           Counted(outcome.pages_written, "page", "pages") + "; the old pages are kept in " +
+           outcome.run + ". Checked again: " +
+           Counted(check.resolved, "repaired link resolves", "repaired links resolve") + ", " +
+           Counted(check.remaining, "broken link remains", "broken links remain") +
+           " in the pages written.";
+  }
   for (const PageMessage& message : outcome.messages)
     text += "\n" + std::string(RelativeTo(message.page, result_->top_folder)) + ": " + message.text;
   if (!outcome.failure.empty()) text += "\n" + outcome.failure;

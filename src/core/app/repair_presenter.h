@@ -28,8 +28,8 @@ class RepairPresenter {
   void SetRules(bool moved, bool near);
   void Tick(std::size_t row, bool ticked);
   void Select(std::size_t row);
-  /// Writes the ticked repairs; the list then stays as it was, but cannot be
-  /// applied again (the pages changed).
+  /// Writes the ticked repairs and checks the site again; the list then
+  /// stays as it was, but cannot be applied again (the pages changed).
   void Apply();
   void UndoLast();
 
