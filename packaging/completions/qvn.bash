@@ -11,14 +11,16 @@ _qvn() {
   local command="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD - 1}"; do
     case $word in
-      check | list | orphans | explain) command=$word && break ;;
+      check | list | orphans | explain | fix) command=$word && break ;;
     esac
   done
 
   # The value of the option before the cursor.
   case $prev in
     --format)
-      mapfile -t COMPREPLY < <(compgen -W "text json csv sarif markdown" -- "$cur")
+      local formats="text json csv sarif markdown"
+      [[ $command == fix ]] && formats="text json sarif markdown"
+      mapfile -t COMPREPLY < <(compgen -W "$formats" -- "$cur")
       return ;;
     --output-dir | --site-root | --top)
       compopt -o filenames
@@ -33,7 +35,7 @@ _qvn() {
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return ;;
     --exclude-subfolder | --exclude-paths | --exclude-links | --index-files | --external-jobs | \
-      --external-timeout | --external-cache)
+      --external-timeout | --external-cache | --only | --undo)
       COMPREPLY=()
       return ;;
   esac
@@ -43,13 +45,15 @@ _qvn() {
   local outputs="--show-repeated --output-dir --no-wait"
   local more="--all-links --site-root --index-pages --index-files --check-fragments --case"
   local external="--external --external-jobs --external-timeout --external-cache"
-  local results="--format --out --baseline --write-baseline"
+  local results="--format --out --baseline --write-baseline --propose-repairs"
+  local repairs="--apply --moved --near --only --undo --format --out"
   local options
   case $command in
-    "") options="check list orphans explain --help --version" ;;
+    "") options="check list orphans explain fix --help --version" ;;
     check) options="$selection $outputs $more $external $results" ;;
     list) options="$selection $outputs" ;;
     orphans) options="$selection $more" ;;
+    fix) options="$selection $more $repairs" ;;
     explain) options="--help --top --exclude-links --settings" ;;
   esac
   if [[ -z $command || $cur == -* ]]; then

@@ -22,6 +22,9 @@ void AddCheckOutputOptions(CLI::App& check, CheckOutputOptions& options) {
       .add_option("--write-baseline", options.write_baseline_file,
                   "Save the broken links found as a baseline (a JSON results document)")
       ->option_text("FILE");
+  check.add_flag("--propose-repairs", options.propose_repairs,
+                 "With --format json, sarif or markdown: give each broken link its proposed "
+                 "repair (as qvn fix would make it)");
 }
 
 bool WritesTextReports(const CheckOutputOptions& options) { return options.format == "text"; }

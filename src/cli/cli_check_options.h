@@ -14,9 +14,11 @@ struct CheckOutputOptions {
   std::string out_file;             ///< the document's file; "" = standard output
   std::string baseline_file;        ///< compare with this baseline; "" = none
   std::string write_baseline_file;  ///< save the broken links as a baseline here; "" = none
+  bool propose_repairs = false;     ///< the document carries each link's proposed repair
 };
 
-/// Adds --format, --out, --baseline and --write-baseline to the check command.
+/// Adds --format, --out, --baseline, --write-baseline and --propose-repairs
+/// to the check command.
 void AddCheckOutputOptions(CLI::App& check, CheckOutputOptions& options);
 
 /// True for the text format, which writes links_to.txt and links_from.txt.

@@ -94,6 +94,16 @@ int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, 
   AddSelectionOptions(*orphans, request, orphans_bound, false);
   AddMoreCheckFlags(*orphans, request.more_flags);
   orphans->footer("Exit status: 0 no orphan, 1 orphans found, 2 bad input, 130 stopped.");
+  CLI::App* fix = app.add_subcommand(
+      "fix", "Repair the broken links that have exactly one candidate (a dry run without --apply)");
+  Bound fix_bound;
+  AddSelectionOptions(*fix, request, fix_bound, false);
+  AddMoreCheckFlags(*fix, request.more_flags);
+  AddFixOptions(*fix, request.fix);
+  fix->footer(
+      "Prints the repairs as a diff; --apply writes them, keeping the old pages in the data\n"
+      "folder, and --undo puts them back. Exit status: 0 done, 2 bad input or a page not\n"
+      "written, 130 stopped.");
   CLI::App* explain = AddExplainCommand(app, request.explain, request.top_folder,
                                         request.excluded_links, request.settings_file);
   app.footer(
@@ -116,9 +126,11 @@ int ParseCommandLine(const std::vector<std::string>& args, CliRequest& request, 
   }
   request.command = check->parsed()     ? Command::kCheck
                     : orphans->parsed() ? Command::kOrphans
+                    : fix->parsed()     ? Command::kFix
                                         : Command::kList;
   TakeGiven(check->parsed()     ? check_bound
             : orphans->parsed() ? orphans_bound
+            : fix->parsed()     ? fix_bound
                                 : list_bound,
             request);
   return -1;

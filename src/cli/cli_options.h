@@ -9,11 +9,12 @@
 #include "cli/cli_check_options.h"
 #include "cli/cli_explain.h"
 #include "cli/cli_external.h"
+#include "cli/cli_fix.h"
 #include "cli/cli_more_checks.h"
 
 namespace qvn::cli {
 
-enum class Command { kNone, kCheck, kList, kOrphans, kExplain };
+enum class Command { kNone, kCheck, kList, kOrphans, kExplain, kFix };
 
 /// What the user asked for on the command line.
 /// Options not given stay empty, so that a settings file can supply them.
@@ -34,6 +35,7 @@ struct CliRequest {
   MoreCheckFlags more_flags;        ///< check and orphans: the more checks given
   ExternalFlags external_flags;     ///< check: links to other sites
   ExplainArguments explain;         ///< explain: the page and the line
+  FixArguments fix;                 ///< fix: what to repair, and how
 };
 
 /// Parses args (args[0] is the program's name). Returns -1 when the run is

@@ -11,11 +11,13 @@
 #include "cli/cli_choices.h"
 #include "cli/cli_console.h"
 #include "cli/cli_explain.h"
+#include "cli/cli_fix.h"
 #include "cli/cli_options.h"
 #include "cli/cli_orphans.h"
 #include "cli/cli_skipped.h"
 #include "cli/cli_status.h"
 #include "cli/terminal_text.h"
+#include "core/app/repairs.h"
 #include "core/app/result_files.h"
 #include "core/app/runs.h"
 #include "core/app/validation.h"
@@ -111,13 +113,17 @@ int RunCheckCommand(const CliRequest& request, const app::Choices& choices,
   CheckOutputOptions options = request.check_output;
   // "-" is standard output, as no file needs to be named for it.
   if (options.out_file == "-" && !WritesTextReports(options)) options.out_file.clear();
+  if (options.propose_repairs && (options.format == "text" || options.format == "csv"))
+    return Fail(io.err, "--propose-repairs needs --format json, sarif or markdown");
   CheckOutput delivery(options, io.out, io.err);
   if (!delivery.Prepare()) return kExitBadInput;
   CliStatus status(io.show_progress, io.progress);
   app::OutputFolderLock lock;
   if (!output.empty() && !LockOutputFolder(lock, output, request.no_wait, status, io.err))
     return status.ShouldStop() ? StoppedExitStatus() : kExitBadInput;
-  const CheckResult result = app::RunCheck(choices, status);
+  CheckResult result = app::RunCheck(choices, status);
+  if (options.propose_repairs && !result.stopped)
+    app::AttachRepairs(app::ProposeRepairs(choices, {}, result, status), result);
   status.Finish();
   PrintSkipped(result.skipped, request.verbose, io.err);
   // The check itself is whole; only the next run will have to ask again.
@@ -148,9 +154,21 @@ int RunListCommand(const CliRequest& request, const app::Choices& choices,
   return result.stopped ? StoppedExitStatus() : kExitClean;
 }
 
+// fix: the repairs' backups go into the data folder.
+int RunFix(const CliRequest& request, const app::Choices& choices, const Catalogue& catalogue,
+           const CliStreams& io) {
+  const std::string data_folder = DataFolderPath(catalogue.Get(texts::kDataFolderName));
+  const bool writes = request.fix.apply || request.fix.undo;
+  if (writes && data_folder.empty())
+    return Fail(io.err, "the per-user data folder is unknown (HOME is not set)");
+  if (request.fix.undo) return RunUndoCommand(*request.fix.undo, data_folder, io);
+  return RunFixCommand(request.fix, choices, data_folder, request.verbose, io);
+}
+
 app::RunKind KindOf(Command command) {
   switch (command) {
     case Command::kCheck:
+    case Command::kFix:
       return app::RunKind::kCheck;
     case Command::kList:
       return app::RunKind::kList;
@@ -169,6 +187,8 @@ int Execute(const CliRequest& request, const CliStreams& io) {
   const std::string catalogue_path = ProgramFilePath("qvn.dat");
   const int loaded = catalogue.Load(catalogue_path);
   if (loaded <= 0) return Fail(io.err, CatalogueFailureText(loaded, catalogue_path));
+  if (request.command == Command::kFix && request.fix.undo)
+    return RunFix(request, choices, catalogue, io);
   if (choices.more.external)
     choices.more.external_cache_folder = DataFolderPath(catalogue.Get(texts::kDataFolderName));
   if (request.command == Command::kExplain)
@@ -181,6 +201,7 @@ int Execute(const CliRequest& request, const CliStreams& io) {
   if (const auto problem = app::ValidateChoices(choices, kind, empty_site_root))
     return Fail(io.err, ProblemText(*problem, catalogue));
   if (kind == app::RunKind::kOrphans) return RunOrphansCommand(choices, request.verbose, io);
+  if (request.command == Command::kFix) return RunFix(request, choices, catalogue, io);
   // Only the text reports and the file list go to the output folder.
   const bool uses_folder = kind == app::RunKind::kList || WritesTextReports(request.check_output);
   const std::string output = uses_folder ? OutputFolder(choices, catalogue, io.err) : "";

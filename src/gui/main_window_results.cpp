@@ -20,6 +20,7 @@ void MainWindow::CreateResultWindows() {
 }
 
 void MainWindow::SetResults(std::shared_ptr<const CheckResult> result) {
+  resultsWindow_->SetRepairSource(presenter_.choices(), presenter_.RepairsFolderPath());
   resultsWindow_->SetResults(std::move(result));
 }
 

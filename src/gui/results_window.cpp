@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/results_texts.h"
+#include "gui/repair_window.h"
 #include "gui/results_model.h"
 #include "gui/twips.h"
 
@@ -48,6 +49,9 @@ void ResultsWindow::CreateControls() {
   lblShown->setObjectName("lblShown");
 
   CreateTable();
+  cmdRepair = new QPushButton(QStringLiteral("Repair..."), this);
+  cmdRepair->setObjectName("cmdRepair");
+  cmdRepair->setEnabled(false);
   cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
 
@@ -56,6 +60,7 @@ void ResultsWindow::CreateControls() {
   filter_row->addWidget(txbFilter, 1);
   filter_row->addWidget(lblShown);
   auto* button_row = new QHBoxLayout;
+  button_row->addWidget(cmdRepair);
   button_row->addStretch(1);
   button_row->addWidget(cmdClose);
   auto* layout = new QVBoxLayout(this);
@@ -69,6 +74,7 @@ void ResultsWindow::CreateControls() {
     UpdateShown();
   });
   connect(tblResults, &QTableView::doubleClicked, this, &ResultsWindow::OpenRow);
+  connect(cmdRepair, &QPushButton::clicked, this, &ResultsWindow::OpenRepair);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 }
 
@@ -99,7 +105,9 @@ void ResultsWindow::SetResults(CheckResult result) {
 }
 
 void ResultsWindow::SetResults(std::shared_ptr<const CheckResult> result) {
+  result_ = result;
   model_->SetResults(std::move(result));
+  cmdRepair->setEnabled(!repairs_folder_.empty() && !result_->broken_links.empty());
   tblResults->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   UpdateCounts();
   UpdateShown();
@@ -130,6 +138,21 @@ void ResultsWindow::OpenRow(const QModelIndex& index) {
   if (!openFile(path))
     ShowMessage(this, Q(app::CannotOpenPageText(U(QDir::toNativeSeparators(path)))),
                 QMessageBox::Warning, windowTitle());
+}
+
+void ResultsWindow::SetRepairSource(const app::Choices& choices,
+                                    const std::string& repairs_folder) {
+  repair_choices_ = choices;
+  repairs_folder_ = repairs_folder;
+  cmdRepair->setEnabled(!repairs_folder_.empty() && result_ && !result_->broken_links.empty());
+}
+
+void ResultsWindow::OpenRepair() {
+  if (!result_ || repairs_folder_.empty()) return;
+  if (repair_window_ == nullptr) repair_window_ = new RepairWindow(repairs_folder_, this);
+  repair_window_->Open(repair_choices_, result_);
+  repair_window_->show();
+  repair_window_->raise();
 }
 
 void ResultsWindow::ClearWithReason(const QString& reason) {

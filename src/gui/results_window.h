@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/app/choices.h"
 #include "core/results/run_results.h"
 
 class QLabel;
@@ -19,6 +20,7 @@ class QTableView;
 
 namespace qvn::gui {
 
+class RepairWindow;
 class ResultsModel;
 
 class ResultsWindow : public QWidget {
@@ -48,6 +50,13 @@ class ResultsWindow : public QWidget {
   /// The full path of the page of a shown row.
   QString PagePath(int row) const;
 
+  /// What "Repair..." needs besides the results: the choices of the check
+  /// that found them, and where repairs keep their backups. Until given,
+  /// the button stays disabled.
+  void SetRepairSource(const app::Choices& choices, const std::string& repairs_folder);
+  /// The Repair window, once "Repair..." opened it (null before).
+  RepairWindow* repairWindow() const { return repair_window_; }
+
   /// Opens a file (full path) in the user's default application; false on
   /// failure. A seam, so tests open nothing.
   std::function<bool(const QString& path)> openFile;
@@ -56,6 +65,7 @@ class ResultsWindow : public QWidget {
   QLineEdit* txbFilter;
   QLabel* lblShown;
   QTableView* tblResults;
+  QPushButton* cmdRepair;
   QPushButton* cmdClose;
 
  private:
@@ -64,8 +74,13 @@ class ResultsWindow : public QWidget {
   void UpdateCounts();
   void UpdateShown();
   void OpenRow(const QModelIndex& index);
+  void OpenRepair();
 
   ResultsModel* model_;
+  std::shared_ptr<const CheckResult> result_;
+  app::Choices repair_choices_;
+  std::string repairs_folder_;  // "" until SetRepairSource
+  RepairWindow* repair_window_ = nullptr;
 };
 
 }  // namespace qvn::gui

@@ -6,6 +6,7 @@
 #include "core/app/more_checks_rules.h"
 #include "core/platform/data_folder.h"
 #include "core/platform/path.h"
+#include "core/repair/repair_backup.h"
 #include "core/settings/catalogue_texts.h"
 
 namespace qvn::app {
@@ -189,6 +190,11 @@ void MainPresenter::Quit() {
   view_.HideWindow(Window::kMain);
   shown_ = false;
   view_.Quit();
+}
+
+std::string MainPresenter::RepairsFolderPath() const {
+  return RepairsFolder(data_folder_.empty() ? DataFolderPath(catalogue_.Get(texts::kDataFolderName))
+                                            : data_folder_);
 }
 
 }  // namespace qvn::app

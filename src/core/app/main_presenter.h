@@ -78,6 +78,8 @@ class MainPresenter {
 
   const Choices& choices() const { return choices_; }
   const Catalogue& catalogue() const { return catalogue_; }
+  /// Where repairs keep the pages they replace: "repairs" in the data folder.
+  std::string RepairsFolderPath() const;
   Activity activity() const { return activity_; }
   bool running() const { return activity_ != Activity::kIdle; }
   /// The result file written last; deleted at quitting and before a listing.

@@ -67,6 +67,11 @@ inline bool NoSizes(std::string_view, const void*) { return false; }
 /// Size in bytes of a file, or nullopt (with error set) when it cannot be read.
 std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* error = nullptr);
 
+/// When the file path names (links followed) was last modified, in the
+/// platform's units (nanoseconds since 1970; on Windows 100 ns since 1601):
+/// only compared with itself. nullopt (with error set) when it cannot be read.
+std::optional<std::int64_t> GetModifiedTime(const std::string& path, SystemError* error = nullptr);
+
 /// Identity of a folder, or nullopt when it cannot be read.
 std::optional<FolderId> GetFolderId(const std::string& path);
 

@@ -57,9 +57,38 @@ void WriteRedirects(JsonWriter& writer, const CheckResult& result) {
   writer.EndArray();
 }
 
+void WriteRepairChoice(JsonWriter& writer, const RepairChoice& choice) {
+  writer.Field("link", choice.link);
+  writer.Field("reason", choice.reason);
+}
+
+// One choice is the repair; more are listed as candidates, none applied.
+void WriteRepairJson(JsonWriter& writer, const ProposedRepair& repair) {
+  writer.Key("repair");
+  if (repair.choices.empty()) {
+    writer.Null();
+    return;
+  }
+  writer.BeginObject();
+  if (repair.choices.size() == 1) {
+    WriteRepairChoice(writer, repair.choices[0]);
+  } else {
+    writer.Key("candidates");
+    writer.BeginArray();
+    for (const RepairChoice& choice : repair.choices) {
+      writer.BeginObject();
+      WriteRepairChoice(writer, choice);
+      writer.EndObject();
+    }
+    writer.EndArray();
+  }
+  writer.EndObject();
+}
+
 }  // namespace
 
-void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state) {
+void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state,
+                   const ProposedRepair* repair) {
   const BrokenLink& link = row.link;
   writer.BeginObject();
   writer.Field("page", row.page);
@@ -76,6 +105,7 @@ void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* 
     writer.String(link.suggestion);
   }
   if (state != nullptr) writer.Field("baseline", StateName(*state));
+  if (repair != nullptr) WriteRepairJson(writer, *repair);
   writer.EndObject();
 }
 
@@ -101,7 +131,8 @@ std::string FormatResultsJson(const CheckResult& result, const BaselineCompariso
   writer.BeginArray();
   for (std::size_t i = 0; i < table.size(); ++i)
     WriteLinkJson(writer, table.Row(i, result.top_folder),
-                  baseline != nullptr ? &baseline->states[i] : nullptr);
+                  baseline != nullptr ? &baseline->states[i] : nullptr,
+                  result.repairs.empty() ? nullptr : &result.repairs[i]);
   writer.EndArray();
   if (baseline != nullptr) WriteFixedJson(writer, "fixed", *baseline);
   if (result.external.checked) WriteRedirects(writer, result);

@@ -15,8 +15,11 @@ namespace qvn {
 inline constexpr const char* kResultsFormatName = "quorvane-results";
 inline constexpr int kResultsFormatVersion = 1;
 
-/// Writes one broken link as an object; state (when given) adds "baseline".
-void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state = nullptr);
+/// Writes one broken link as an object; state (when given) adds "baseline",
+/// repair (when given) "repair": the new link and its reason, the
+/// candidates when there are several, or null.
+void WriteLinkJson(JsonWriter& writer, const LinkRow& row, const BaselineState* state = nullptr,
+                   const ProposedRepair* repair = nullptr);
 
 /// Writes the baseline's fixed links as an array under key.
 void WriteFixedJson(JsonWriter& writer, std::string_view key, const BaselineComparison& baseline);

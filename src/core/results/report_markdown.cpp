@@ -47,6 +47,19 @@ std::string Item(const LinkRow& row) {
          ")\n";
 }
 
+// " — repair: `new` (reason)", or the candidates of an ambiguous one.
+std::string RepairText(const ProposedRepair& repair) {
+  if (repair.choices.empty()) return {};
+  std::string text =
+      repair.choices.size() == 1 ? " \xE2\x80\x94 repair: " : " \xE2\x80\x94 candidates: ";
+  for (std::size_t i = 0; i < repair.choices.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += MarkdownCode(repair.choices[i].link) + " (" +
+            EscapeMarkdown(repair.choices[i].reason) + ")";
+  }
+  return text;
+}
+
 void AppendFixed(std::string& out, const BaselineComparison& baseline) {
   if (baseline.fixed.empty()) return;
   out += "\n## Fixed since the baseline\n\n";
@@ -94,7 +107,9 @@ std::string FormatResultsMarkdown(const CheckResult& result, const BaselineCompa
       out += "\n### " + EscapeMarkdown(row.page) + "\n\n";
     const bool is_new = baseline != nullptr && baseline->states[i] == BaselineState::kNew;
     out += is_new ? "- **new** " : "- ";
-    out += Item(row);
+    std::string item = Item(row);
+    if (!result.repairs.empty()) item.insert(item.size() - 1, RepairText(result.repairs[i]));
+    out += item;
   }
   if (baseline != nullptr) AppendFixed(out, *baseline);
   return out;

@@ -188,8 +188,44 @@ void WriteLocation(JsonWriter& writer, const LinkRow& row) {
   writer.EndArray();
 }
 
+// The repair as a fix an editor can apply: the link's columns replaced.
+void WriteFix(JsonWriter& writer, const LinkRow& row, const ProposedRepair& repair) {
+  const RepairChoice& choice = repair.choices[0];
+  const BrokenLink& link = row.link;
+  writer.Key("fixes");
+  writer.BeginArray();
+  writer.BeginObject();
+  WriteText(writer, "description", "Repair (" + choice.reason + "): " + choice.link);
+  writer.Key("artifactChanges");
+  writer.BeginArray();
+  writer.BeginObject();
+  writer.Key("artifactLocation");
+  writer.BeginObject();
+  writer.Field("uri", RelativeUri(row.page));
+  writer.Field("uriBaseId", kBaseId);
+  writer.EndObject();
+  writer.Key("replacements");
+  writer.BeginArray();
+  writer.BeginObject();
+  writer.Key("deletedRegion");
+  writer.BeginObject();
+  writer.Field("startLine", link.line);
+  writer.Field("startColumn", link.column);
+  writer.Field("endColumn", repair.end_column > 0
+                                ? repair.end_column
+                                : link.column + static_cast<long long>(Utf16Length(link.link)));
+  writer.EndObject();
+  WriteText(writer, "insertedContent", choice.link);
+  writer.EndObject();
+  writer.EndArray();
+  writer.EndObject();
+  writer.EndArray();
+  writer.EndObject();
+  writer.EndArray();
+}
+
 void WriteResult(JsonWriter& writer, const LinkRow& row, const std::string& fingerprint,
-                 const BaselineState* state) {
+                 const BaselineState* state, const ProposedRepair* repair) {
   writer.BeginObject();
   writer.Field("ruleId", KindName(row.link.kind));
   writer.Field("ruleIndex", static_cast<long long>(row.link.kind));
@@ -202,6 +238,9 @@ void WriteResult(JsonWriter& writer, const LinkRow& row, const std::string& fing
   writer.EndObject();
   if (state != nullptr)
     writer.Field("baselineState", *state == BaselineState::kNew ? "new" : "unchanged");
+  // Only a repair with one choice and a known place is a fix.
+  if (repair != nullptr && repair->choices.size() == 1 && row.link.column > 0)
+    WriteFix(writer, row, *repair);
   writer.EndObject();
 }
 
@@ -214,7 +253,8 @@ void WriteResults(JsonWriter& writer, const CheckResult& result,
     const LinkRow row = result.broken_links.Row(i, result.top_folder);
     const std::string identity = LinkIdentity(row);
     WriteResult(writer, row, Fingerprint(identity, ++occurrences[identity]),
-                baseline != nullptr ? &baseline->states[i] : nullptr);
+                baseline != nullptr ? &baseline->states[i] : nullptr,
+                result.repairs.empty() ? nullptr : &result.repairs[i]);
   }
   writer.EndArray();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/results/broken_links.h"
+#include "core/results/proposed_repair.h"
 #include "core/site/skipped.h"
 
 namespace qvn {
@@ -37,6 +38,9 @@ struct CheckResult {
   std::string top_folder = {};  ///< as the run used it, ending in a separator
   Skipped skipped = {};         ///< folders and pages that could not be read
   ExternalSummary external = {};
+  /// When repairs were proposed: one per broken link, in the table's order
+  /// (the formats then carry them); empty otherwise.
+  std::vector<ProposedRepair> repairs = {};
 };
 
 struct ListResult {

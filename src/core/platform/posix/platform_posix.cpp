@@ -129,6 +129,15 @@ std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* e
   return static_cast<std::uint64_t>(st.st_size);
 }
 
+std::optional<std::int64_t> GetModifiedTime(const std::string& path, SystemError* error) {
+  struct stat st;
+  if (HasNul(path) || stat(path.c_str(), &st) != 0) {
+    SetError(error, HasNul(path) ? ENOENT : errno);
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
 std::optional<FolderId> GetFolderId(const std::string& path) {
   struct stat st;
   if (HasNul(path) || stat(path.empty() ? "." : path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))

@@ -216,6 +216,17 @@ std::optional<std::uint64_t> GetFileSize(const std::string& path, SystemError* e
   return Join64(data.nFileSizeHigh, data.nFileSizeLow);
 }
 
+std::optional<std::int64_t> GetModifiedTime(const std::string& path, SystemError* error) {
+  // Through a handle: a link's time is that of the file it names.
+  const Handle handle(OpenForAttributes(Wide(path)));
+  FILETIME written;
+  if (!handle.ok() || !GetFileTime(handle.value, nullptr, nullptr, &written)) {
+    SetError(error, GetLastError());
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(Join64(written.dwHighDateTime, written.dwLowDateTime));
+}
+
 std::optional<FolderId> GetFolderId(const std::string& path) {
   const Handle handle(OpenForAttributes(Wide(path)));
   BY_HANDLE_FILE_INFORMATION info;

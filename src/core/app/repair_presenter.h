@@ -1,0 +1,55 @@
+#pragma once
+// The Repair window's rules: the repairs proposed for the last check's broken
+// links, ticked by default when they have one candidate; a preview of the
+// selected one; Apply writes the ticked ones (as `qvn fix --apply`), and
+// Undo last repair puts back the pages of the latest repair.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/choices.h"
+#include "core/app/repair_view.h"
+#include "core/repair/repair_apply.h"
+#include "core/repair/repair_plan.h"
+
+namespace qvn::app {
+
+class RepairPresenter {
+ public:
+  /// repairs_folder: where the backups go (RepairsFolder of the data folder).
+  /// write: how pages are written (a seam for tests).
+  RepairPresenter(RepairView& view, std::string repairs_folder,
+                  PageWriter write = WriteFileReplacing);
+
+  /// Proposes repairs for result, a check run with choices, and shows them.
+  void Open(const Choices& choices, std::shared_ptr<const CheckResult> result);
+  /// The moved and near rules on or off; the proposals are made again.
+  void SetRules(bool moved, bool near);
+  void Tick(std::size_t row, bool ticked);
+  void Select(std::size_t row);
+  /// Writes the ticked repairs and checks the site again; the list then
+  /// stays as it was, but cannot be applied again (the pages changed).
+  void Apply();
+  void UndoLast();
+
+  const RepairPlan& plan() const { return plan_; }
+
+ private:
+  void Propose();
+  std::string RowText(const Proposal& proposal) const;
+  RepairPlan TickedPlan() const;
+  void UpdateButtons();
+
+  RepairView& view_;
+  std::string repairs_folder_;
+  PageWriter write_;
+  Choices choices_;
+  std::shared_ptr<const CheckResult> result_;
+  RepairOptions options_;
+  RepairPlan plan_;
+  std::vector<RepairRow> rows_;
+  bool applied_ = false;
+};
+
+}  // namespace qvn::app
