@@ -20,10 +20,17 @@ void OnNextModal(std::function<void(QWidget*)> action) {
   });
 }
 
-void AnswerNextMessageBox(QMessageBox::StandardButton answer, AnsweredBox* seen) {
-  OnNextModal([answer, seen](QWidget* modal) {
+namespace {
+
+// Another modal window (the one that will ask) may be up before the box is:
+// keep looking for a while rather than giving up on the first look.
+void AnswerBox(QMessageBox::StandardButton answer, AnsweredBox* seen, int looks_left) {
+  OnNextModal([answer, seen, looks_left](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
-    if (box == nullptr) return;
+    if (box == nullptr) {
+      if (looks_left > 0) AnswerBox(answer, seen, looks_left - 1);
+      return;
+    }
     if (seen != nullptr) {
       seen->seen = true;
       seen->text = box->text();
@@ -35,6 +42,12 @@ void AnswerNextMessageBox(QMessageBox::StandardButton answer, AnsweredBox* seen)
     }
     if (QAbstractButton* button = box->button(answer)) button->click();
   });
+}
+
+}  // namespace
+
+void AnswerNextMessageBox(QMessageBox::StandardButton answer, AnsweredBox* seen) {
+  AnswerBox(answer, seen, 1000);
 }
 
 void SaveScreenshot(QWidget* widget, const QString& name) {
