@@ -32,9 +32,9 @@ void RepairPresenter::Open(const Choices& choices, std::shared_ptr<const CheckRe
   Propose();
 }
 
-void RepairPresenter::SetRules(bool moved, bool near) {
+void RepairPresenter::SetRules(bool moved, bool similar) {
   options_.moved = moved;
-  options_.near = near;
+  options_.similar = similar;
   if (result_) Propose();
 }
 

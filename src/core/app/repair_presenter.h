@@ -25,7 +25,7 @@ class RepairPresenter {
   /// Proposes repairs for result, a check run with choices, and shows them.
   void Open(const Choices& choices, std::shared_ptr<const CheckResult> result);
   /// The moved and near rules on or off; the proposals are made again.
-  void SetRules(bool moved, bool near);
+  void SetRules(bool moved, bool similar);
   void Tick(std::size_t row, bool ticked);
   void Select(std::size_t row);
   /// Writes the ticked repairs and checks the site again; the list then
