@@ -18,6 +18,8 @@ constexpr int kButtonWidth = 1095;
 constexpr int kUndoWidth = 1800;
 constexpr int kButtonHeight = 375;
 
+constexpr UINT kTasksWaiting = WM_APP + 1;
+
 enum Id { kRulesLabel = 101, kMoved, kNear, kList, kPreview, kStatus, kApply, kUndo, kClose };
 
 }  // namespace
@@ -26,9 +28,12 @@ RepairWindow::RepairWindow(HWND owner, const std::string& repairs_folder)
     : presenter_(*this, repairs_folder) {
   Create(L"QvnRepair", "Repair broken links", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, owner,
          {0, 0, kDesignWidth, kDesignHeight}, GetSysColor(COLOR_BTNFACE));
+  tasks_ = std::make_unique<WindowTasks>(Handle(), kTasksWaiting);
   CreateControls();
   LayOut();
 }
+
+RepairWindow::~RepairWindow() { tasks_->WaitForAll(); }
 
 void RepairWindow::CreateControls() {
   const FontSpec font = TahomaFont();
@@ -110,6 +115,16 @@ void RepairWindow::EnableApply(bool enabled) { EnableWindow(Control(kApply), ena
 
 void RepairWindow::EnableUndo(bool enabled) { EnableWindow(Control(kUndo), enabled); }
 
+void RepairWindow::EnableChoices(bool enabled) {
+  for (int id : {kMoved, kNear, kList}) EnableWindow(Control(id), enabled);
+}
+
+void RepairWindow::RunInBackground(std::function<void()> work, std::function<void()> done) {
+  tasks_->Run(std::move(work), std::move(done));
+}
+
+void RepairWindow::PostToWindow(std::function<void()> task) { tasks_->Post(std::move(task)); }
+
 void RepairWindow::ListChanged(const NMLISTVIEW& change) {
   if (filling_ || change.iItem < 0 || static_cast<std::size_t>(change.iItem) >= rows_.size())
     return;
@@ -157,6 +172,9 @@ void RepairWindow::Clicked(int id) {
 
 LRESULT RepairWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case kTasksWaiting:
+      tasks_->RunPosted();
+      return 0;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
       if (header.hwndFrom == list_ && header.code == LVN_ITEMCHANGED)

@@ -24,6 +24,9 @@ using Texts = std::vector<std::string>;
 constexpr char kPage[] = "<p>\r\n<a href=\"Logo.GIF\">\r\n<a href=\"story.htm\">\r\n";
 
 bool Enabled(HWND window, const char* name) { return IsWindowEnabled(Named(window, name)); }
+bool Done(const RepairWindow& window) {
+  return test::PumpUntil([&] { return !window.busy(); });
+}
 
 TEST(RepairWindow, TickSelectApplyAndUndo) {
   test::TempDir site, data;
@@ -40,13 +43,17 @@ TEST(RepairWindow, TickSelectApplyAndUndo) {
   results.SetRepairSource(choices, data.path() + "repairs");
   test::Click(Named(results.Handle(), "cmdRepair"));
   ASSERT_NE(results.repair_window(), nullptr);
-  const HWND w = results.repair_window()->Handle();
+  const RepairWindow& repair = *results.repair_window();
+  ASSERT_TRUE(Done(repair));
+  const HWND w = repair.Handle();
   EXPECT_TRUE(IsWindowVisible(w));
   const HWND list = Named(w, "lstRepairs");
 
   // Letter case only at first; the moved file once its rule is ticked.
   EXPECT_EQ(ListRows(list).size(), 1u);
   test::Click(Named(w, "chkMoved"));
+  EXPECT_FALSE(Enabled(w, "cmdApply") || Enabled(w, "lstRepairs"));  // until the proposals are in
+  ASSERT_TRUE(Done(repair));
   const Texts rows = ListRows(list);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].substr(0, 1), "+");
@@ -59,11 +66,13 @@ TEST(RepairWindow, TickSelectApplyAndUndo) {
   EXPECT_TRUE(Enabled(w, "cmdApply"));
   EXPECT_FALSE(Enabled(w, "cmdUndo"));
   test::Click(Named(w, "cmdApply"));
+  ASSERT_TRUE(Done(repair));
   EXPECT_EQ(Text(w, "lblStatus").rfind("Repaired 1 link in 1 page", 0), 0u) << Text(w, "lblStatus");
   EXPECT_EQ(site.Read("index.htm"), "<p>\r\n<a href=\"logo.gif\">\r\n<a href=\"story.htm\">\r\n");
   EXPECT_FALSE(Enabled(w, "cmdApply"));
 
   test::Click(Named(w, "cmdUndo"));
+  ASSERT_TRUE(Done(repair));
   EXPECT_EQ(Text(w, "lblStatus").rfind("Restored 1 page", 0), 0u) << Text(w, "lblStatus");
   EXPECT_EQ(site.Read("index.htm"), kPage);
   EXPECT_FALSE(Enabled(w, "cmdUndo"));
