@@ -127,7 +127,7 @@ void AddFixOptions(CLI::App& fix, FixArguments& arguments) {
                "Write the repairs (backing the pages up first); without it nothing is written");
   fix.add_flag("--moved", arguments.moved,
                "Also repair a link whose file name occurs exactly once elsewhere in the site");
-  fix.add_flag("--near", arguments.near,
+  fix.add_flag("--near", arguments.similar,
                "Also repair a link when exactly one name in the target's folder differs a little");
   fix.add_option("--only", arguments.only,
                  "Repair only broken links of these comma-separated kinds "
@@ -150,7 +150,7 @@ void AddFixOptions(CLI::App& fix, FixArguments& arguments) {
 
 bool RepairOptionsOf(const FixArguments& arguments, RepairOptions& options, std::ostream& err) {
   options.moved = arguments.moved;
-  options.near = arguments.near;
+  options.similar = arguments.similar;
   std::string_view rest = arguments.only;
   while (!rest.empty()) {
     const std::size_t comma = std::min(rest.find(','), rest.size());

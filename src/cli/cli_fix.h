@@ -21,7 +21,7 @@ namespace qvn::cli {
 struct FixArguments {
   bool apply = false;
   bool moved = false;
-  bool near = false;
+  bool similar = false;
   std::string only;                 ///< comma-separated kinds; "" for all
   std::optional<std::string> undo;  ///< --undo given: the run ("" for the latest)
   CheckOutputOptions output;        ///< --format and --out only

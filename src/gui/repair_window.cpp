@@ -27,6 +27,8 @@ RepairWindow::RepairWindow(const std::string& repairs_folder, QWidget* parent)
   resize(Px(kDesignWidth), Px(kDesignHeight));
 }
 
+RepairWindow::~RepairWindow() { worker_.WaitForAll(); }
+
 void RepairWindow::CreateControls() {
   chkMoved = new QCheckBox(QStringLiteral("Files moved elsewhere in the site"), this);
   chkMoved->setObjectName("chkMoved");
@@ -119,5 +121,17 @@ void RepairWindow::EnableApply(bool enabled) {
 void RepairWindow::EnableUndo(bool enabled) {
   cmdUndo->setEnabled(enabled);
 }
+
+void RepairWindow::EnableChoices(bool enabled) {
+  for (QWidget* widget : {static_cast<QWidget*>(chkMoved), static_cast<QWidget*>(chkNear),
+                          static_cast<QWidget*>(lstRepairs)})
+    widget->setEnabled(enabled);
+}
+
+void RepairWindow::RunInBackground(std::function<void()> work, std::function<void()> done) {
+  worker_.Run(std::move(work), std::move(done));
+}
+
+void RepairWindow::PostToWindow(std::function<void()> task) { worker_.Post(std::move(task)); }
 
 }  // namespace qvn::gui

@@ -9,6 +9,7 @@
 
 #include "core/app/repair_presenter.h"
 #include "core/app/repair_view.h"
+#include "gui/worker_thread.h"
 
 class QCheckBox;
 class QLabel;
@@ -24,6 +25,8 @@ class RepairWindow : public QWidget, public app::RepairView {
  public:
   /// A hidden top-level window; backups go into repairs_folder.
   explicit RepairWindow(const std::string& repairs_folder, QWidget* parent = nullptr);
+  /// Waits for the work still running.
+  ~RepairWindow() override;
 
   /// Shows the repairs proposed for result, a check run with choices.
   void Open(const app::Choices& choices, std::shared_ptr<const CheckResult> result);
@@ -33,6 +36,11 @@ class RepairWindow : public QWidget, public app::RepairView {
   void ShowStatus(const std::string& text) override;
   void EnableApply(bool enabled) override;
   void EnableUndo(bool enabled) override;
+  void EnableChoices(bool enabled) override;
+  void RunInBackground(std::function<void()> work, std::function<void()> done) override;
+  void PostToWindow(std::function<void()> task) override;
+  /// True while the presenter's work runs (tests wait for it).
+  bool busy() const { return presenter_.busy(); }
 
   QCheckBox* chkMoved;
   QCheckBox* chkNear;
@@ -47,7 +55,8 @@ class RepairWindow : public QWidget, public app::RepairView {
   void CreateControls();
   void Connect();
 
-  app::RepairPresenter presenter_;
+  WorkerThread worker_;
+  app::RepairPresenter presenter_;  ///< after worker_: goes first
   bool filling_ = false;  // the list is being filled: its changes are not the user's
 };
 

@@ -48,6 +48,7 @@ std::optional<MoreChecks> MainWindow::ChooseMoreChecks(const MoreChecks& current
 }
 
 void MainWindow::SetResults(std::shared_ptr<const CheckResult> result) {
+  result_windows_->results.SetRepairSource(presenter_.choices(), presenter_.RepairsFolderPath());
   result_windows_->results.SetResults(std::move(result));
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/app/results_texts.h"
+#include "win/repair_window.h"
 #include "win/win_list.h"
 #include "win/win_spec.h"
 
@@ -21,7 +22,7 @@ constexpr int kButtonWidth = 1095;
 constexpr int kButtonHeight = 375;
 constexpr const char kTitle[] = "Broken links table";
 
-enum Id { kCountsId = 101, kFilterLabelId, kFilterId, kShownId, kListId, kCloseId };
+enum Id { kCountsId = 101, kFilterLabelId, kFilterId, kShownId, kListId, kRepairId, kCloseId };
 
 // Every other row shaded, so the eye keeps to a row across the columns.
 constexpr COLORREF kAlternateRow = RGB(245, 245, 245);
@@ -44,7 +45,10 @@ ResultsWindow::ResultsWindow(HWND owner) {
   LayOut();
   UpdateCounts();
   UpdateShown();
+  UpdateRepairButton();
 }
+
+ResultsWindow::~ResultsWindow() = default;
 
 void ResultsWindow::CreateControls() {
   const FontSpec font = TahomaFont();
@@ -63,6 +67,7 @@ void ResultsWindow::CreateControls() {
     columns.push_back({app::ResultsColumnCaption(static_cast<ResultsColumn>(column)),
                        kColumnWidths[column]});
   AddListColumns(list_, columns, DpiOf(Handle()));
+  AddControl(Spec(ControlKind::kButton, "cmdRepair", "Repair...", {}, font, kRepairId));
   AddControl(Spec(ControlKind::kButton, "cmdClose", "Close", {}, font, kCloseId));
 }
 
@@ -83,6 +88,7 @@ void ResultsWindow::LayOut() {
   PlaceControl(shown_, {width - kMargin - kShownWidth, 540, kShownWidth, 300});
   const int button_top = height - kMargin - kButtonHeight;
   PlaceControl(list_, {kMargin, 960, inner, std::max(button_top - kMargin - 960, 0)});
+  PlaceControl(Control(kRepairId), {kMargin, button_top, kButtonWidth, kButtonHeight});
   PlaceControl(Control(kCloseId),
                {width - kMargin - kButtonWidth, button_top, kButtonWidth, kButtonHeight});
   // The last column stretches to the list's right edge.
@@ -100,6 +106,26 @@ void ResultsWindow::SetResults(std::shared_ptr<const CheckResult> result) {
   ShowRowCount();
   UpdateCounts();
   UpdateShown();
+  UpdateRepairButton();
+}
+
+void ResultsWindow::SetRepairSource(const app::Choices& choices,
+                                    const std::string& repairs_folder) {
+  repair_choices_ = choices;
+  repairs_folder_ = repairs_folder;
+  UpdateRepairButton();
+}
+
+void ResultsWindow::UpdateRepairButton() {
+  EnableWindow(Control(kRepairId), !repairs_folder_.empty() && !result_->broken_links.empty());
+}
+
+void ResultsWindow::OpenRepair() {
+  if (repairs_folder_.empty() || result_->broken_links.empty()) return;
+  if (!repair_window_) repair_window_ = std::make_unique<RepairWindow>(Handle(), repairs_folder_);
+  repair_window_->Open(repair_choices_, result_);
+  ShowWindow(repair_window_->Handle(), SW_SHOW);
+  SetForegroundWindow(repair_window_->Handle());
 }
 
 void ResultsWindow::SetCaption(const std::string& caption) {
@@ -204,6 +230,10 @@ LRESULT ResultsWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       if (LOWORD(wparam) == kFilterId && HIWORD(wparam) == EN_CHANGE) {
         FilterChanged();
+        return 0;
+      }
+      if (HIWORD(wparam) == BN_CLICKED && LOWORD(wparam) == kRepairId) {
+        OpenRepair();
         return 0;
       }
       if (HIWORD(wparam) == BN_CLICKED && (LOWORD(wparam) == kCloseId || LOWORD(wparam) == IDCANCEL)) {

@@ -16,16 +16,20 @@
 #include <optional>
 #include <string>
 
+#include "core/app/choices.h"
 #include "core/results/results_view.h"
 #include "core/results/run_results.h"
 #include "win/win_ui.h"
 
 namespace qvn::win {
 
+class RepairWindow;
+
 class ResultsWindow : public Window {
  public:
   /// A hidden window owned by owner.
   explicit ResultsWindow(HWND owner);
+  ~ResultsWindow() override;
 
   /// Shows the broken links of result instead of the current ones: rows in
   /// walk order (no column sorted), the filter text kept and applied. The
@@ -34,6 +38,12 @@ class ResultsWindow : public Window {
   void SetCaption(const std::string& caption);
   /// Empties the list; reason stands where the counts were.
   void Clear(const std::string& reason);
+  /// What "Repair..." needs besides the results: the choices of the check
+  /// that found them, and where repairs keep their backups. Until given,
+  /// the button stays disabled.
+  void SetRepairSource(const app::Choices& choices, const std::string& repairs_folder);
+  /// The Repair window, once "Repair..." opened it (null before).
+  RepairWindow* repair_window() const { return repair_window_.get(); }
 
   /// Seams for tests: opening a page (full path) in its application, false
   /// on failure, and the message shown then.
@@ -56,6 +66,8 @@ class ResultsWindow : public Window {
   void UpdateCounts();
   void UpdateShown();
   void OpenRow(int row);
+  void UpdateRepairButton();
+  void OpenRepair();
 
   HWND counts_ = nullptr;
   HWND filter_ = nullptr;
@@ -65,6 +77,9 @@ class ResultsWindow : public Window {
   ResultsView view_;
   std::optional<ResultsColumn> sorted_;  ///< none: walk order
   bool ascending_ = true;
+  app::Choices repair_choices_;
+  std::string repairs_folder_;  // "" until SetRepairSource
+  std::unique_ptr<RepairWindow> repair_window_;
 };
 
 }  // namespace qvn::win

@@ -64,6 +64,13 @@ void SetListItemChecked(HWND list, int item, bool checked) {
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&change));
 }
 
+void HideListItemBox(HWND list, int item) {
+  LVITEMW change{};
+  change.stateMask = LVIS_STATEIMAGEMASK;
+  change.state = 0;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&change));
+}
+
 bool IsCheckChange(const NMLISTVIEW& change) {
   return change.iItem >= 0 && (change.uChanged & LVIF_STATE) != 0 &&
          ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) != 0 &&

@@ -28,6 +28,8 @@ std::string ListItemText(HWND list, int item, int column);
 /// An item's check box (LVS_EX_CHECKBOXES).
 bool IsListItemChecked(HWND list, int item);
 void SetListItemChecked(HWND list, int item, bool checked);
+/// Takes an item's check box away: a row that cannot be ticked.
+void HideListItemBox(HWND list, int item);
 
 /// For LVN_ITEMCHANGED: true when the change ticked or unticked the box of
 /// an item that had one (an item gaining its box is not a click).

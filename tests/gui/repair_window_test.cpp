@@ -45,11 +45,15 @@ class RepairWindowTest : public QObject {
     results->cmdRepair->click();
     RepairWindow* repair = results->repairWindow();
     QVERIFY(repair != nullptr && repair->isVisible());
+    const auto wait = [repair] { return QTest::qWaitFor([repair] { return !repair->busy(); }, 60000); };
+    QVERIFY(wait());
     QCOMPARE(repair->objectName(), QString("frmRepair"));
 
     // Letter case only at first; the moved file once its rule is ticked.
     QCOMPARE(repair->lstRepairs->count(), 1);
     repair->chkMoved->setChecked(true);
+    QVERIFY(!repair->cmdApply->isEnabled() && !repair->lstRepairs->isEnabled());
+    QVERIFY(wait());
     QCOMPARE(repair->lstRepairs->count(), 2);
     QCOMPARE(repair->lstRepairs->item(0)->checkState(), Qt::Checked);
     QVERIFY(repair->lstRepairs->item(1)->text().contains("news/story.htm (moved)"));
@@ -60,6 +64,7 @@ class RepairWindowTest : public QObject {
     QVERIFY(repair->cmdApply->isEnabled());
     QVERIFY(!repair->cmdUndo->isEnabled());
     repair->cmdApply->click();
+    QVERIFY(wait());
     QVERIFY(repair->lblStatus->text().startsWith("Repaired 1 link in 1 page"));
     QCOMPARE(site.Read("old.htm"), std::string("<a href=\"story.htm\">\r\n"));
     QCOMPARE(site.Read("index.htm"),
@@ -68,6 +73,7 @@ class RepairWindowTest : public QObject {
     qvn::test::SaveScreenshot(repair, "repair_window_applied");
 
     repair->cmdUndo->click();
+    QVERIFY(wait());
     QVERIFY(repair->lblStatus->text().startsWith("Restored 1 page"));
     QCOMPARE(site.Read("index.htm"), page);
     QVERIFY(!repair->cmdUndo->isEnabled());

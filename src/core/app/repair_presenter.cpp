@@ -21,26 +21,107 @@ bool HasRunToUndo(const std::string& repairs_folder) {
   return false;
 }
 
+// Writes the ticked repairs and, as qvn fix does, checks the site again to
+// tell what they achieved; written: whether a repair run was made.
+std::string ApplyAndCheck(const RepairPlan& ticked, const Choices& choices,
+                          const CheckResult& result, const std::string& repairs_folder,
+                          const PageWriter& write, bool& written) {
+  const ApplyOutcome outcome = ApplyRepairs(ticked, repairs_folder, write);
+  written = !outcome.run.empty();
+  std::string text = "Nothing was written.";
+  if (written) {
+    Status quiet;
+    const RepairCheck check =
+        CheckRepaired(ticked, result, outcome.written, RunCheck(choices, quiet));
+    text = "Repaired " + Counted(outcome.links_repaired, "link", "links") + " in " +
+           Counted(outcome.pages_written, "page", "pages") + "; the old pages are kept in " +
+           outcome.run + ". Checked again: " +
+           Counted(check.resolved, "repaired link resolves", "repaired links resolve") + ", " +
+           Counted(check.remaining, "broken link remains", "broken links remain") +
+           " in the pages written.";
+  }
+  for (const PageMessage& message : outcome.messages)
+    text += "\n" + std::string(RelativeTo(message.page, result.top_folder)) + ": " + message.text;
+  if (!outcome.failure.empty()) text += "\n" + outcome.failure;
+  return text;
+}
+
+std::string UndoLatest(const std::string& repairs_folder, const PageWriter& write) {
+  const UndoOutcome outcome = UndoRepairs(repairs_folder, "", write);
+  std::string text = outcome.failure.empty()
+                         ? "Restored " + Counted(outcome.pages_restored, "page", "pages") +
+                               " from " + outcome.run + "."
+                         : outcome.failure;
+  for (const PageMessage& message : outcome.messages)
+    text += "\n" + message.page + ": " + message.text;
+  return text;
+}
+
 }  // namespace
+
+/// A proposal's inputs and outcome, shared by the worker and the window
+/// thread (the worker is done with it before the window thread reads it).
+struct RepairPresenter::Proposing {
+  Choices choices;
+  std::shared_ptr<const CheckResult> result;
+  RepairOptions options;
+  RepairPlan plan;
+};
 
 RepairPresenter::RepairPresenter(RepairView& view, std::string repairs_folder, PageWriter write)
     : view_(view), repairs_folder_(std::move(repairs_folder)), write_(std::move(write)) {}
 
 void RepairPresenter::Open(const Choices& choices, std::shared_ptr<const CheckResult> result) {
-  choices_ = choices;
-  result_ = std::move(result);
+  asked_choices_ = choices;
+  asked_result_ = std::move(result);
   Propose();
 }
 
-void RepairPresenter::SetRules(bool moved, bool near) {
+void RepairPresenter::SetRules(bool moved, bool similar) {
   options_.moved = moved;
-  options_.near = near;
-  if (result_) Propose();
+  options_.similar = similar;
+  if (asked_result_) Propose();
+}
+
+void RepairPresenter::RunWork(const std::string& status, std::function<void()> work,
+                              std::function<void()> done) {
+  busy_ = true;
+  view_.ShowStatus(status);
+  view_.EnableChoices(false);
+  UpdateButtons();
+  view_.RunInBackground(std::move(work), [this, done = std::move(done)] {
+    busy_ = false;
+    view_.EnableChoices(true);
+    done();
+    if (propose_again_) {
+      propose_again_ = false;
+      Propose();
+    }
+  });
 }
 
 void RepairPresenter::Propose() {
-  Status quiet;
-  plan_ = ProposeRepairs(choices_, options_, *result_, quiet);
+  if (busy_) {
+    propose_again_ = true;
+    return;
+  }
+  auto proposing = std::make_shared<Proposing>(
+      Proposing{asked_choices_, asked_result_, options_, RepairPlan{}});
+  // Reading every page a proposal touches takes a while on a large site.
+  RunWork(
+      "Reading the site . . .",
+      [proposing] {
+        Status quiet;
+        proposing->plan = ProposeRepairs(proposing->choices, proposing->options,
+                                         *proposing->result, quiet);
+      },
+      [this, proposing] { Proposed(*proposing); });
+}
+
+void RepairPresenter::Proposed(Proposing& proposing) {
+  choices_ = std::move(proposing.choices);
+  result_ = std::move(proposing.result);
+  plan_ = std::move(proposing.plan);
   applied_ = false;
   rows_.clear();
   for (const Proposal& proposal : plan_.proposals)
@@ -68,13 +149,13 @@ std::string RepairPresenter::RowText(const Proposal& proposal) const {
 }
 
 void RepairPresenter::Tick(std::size_t row, bool ticked) {
-  if (row >= rows_.size() || !rows_[row].can_tick) return;
+  if (busy_ || row >= rows_.size() || !rows_[row].can_tick) return;
   rows_[row].ticked = ticked;
   UpdateButtons();
 }
 
 void RepairPresenter::Select(std::size_t row) {
-  if (row >= plan_.proposals.size()) return;
+  if (busy_ || row >= plan_.proposals.size()) return;
   const Proposal& proposal = plan_.proposals[row];
   if (!proposal.Applicable()) {
     std::string text = proposal.problem;
@@ -111,47 +192,39 @@ RepairPlan RepairPresenter::TickedPlan() const {
 }
 
 void RepairPresenter::Apply() {
-  if (applied_) return;
-  const RepairPlan ticked = TickedPlan();
-  const ApplyOutcome outcome = ApplyRepairs(ticked, repairs_folder_, write_);
-  applied_ = !outcome.run.empty();
-  std::string text = "Nothing was written.";
-  if (applied_) {
-    // As qvn fix does: the site checked again tells what the repairs achieved.
-    Status quiet;
-    const RepairCheck check =
-        CheckRepaired(ticked, *result_, outcome.written, RunCheck(choices_, quiet));
-    text = "Repaired " + Counted(outcome.links_repaired, "link", "links") + " in " +
-           Counted(outcome.pages_written, "page", "pages") + "; the old pages are kept in " +
-           outcome.run + ". Checked again: " +
-           Counted(check.resolved, "repaired link resolves", "repaired links resolve") + ", " +
-           Counted(check.remaining, "broken link remains", "broken links remain") +
-           " in the pages written.";
-  }
-  for (const PageMessage& message : outcome.messages)
-    text += "\n" + std::string(RelativeTo(message.page, result_->top_folder)) + ": " + message.text;
-  if (!outcome.failure.empty()) text += "\n" + outcome.failure;
-  view_.ShowStatus(text);
-  UpdateButtons();
+  if (applied_ || busy_ || !result_) return;
+  auto written = std::make_shared<bool>(false);
+  auto text = std::make_shared<std::string>();
+  RunWork(
+      "Writing the repairs . . .",
+      [written, text, ticked = TickedPlan(), choices = choices_, result = result_,
+       folder = repairs_folder_, write = write_] {
+        *text = ApplyAndCheck(ticked, choices, *result, folder, write, *written);
+      },
+      [this, written, text] {
+        applied_ = *written;
+        view_.ShowStatus(*text);
+        UpdateButtons();
+      });
 }
 
 void RepairPresenter::UndoLast() {
-  const UndoOutcome outcome = UndoRepairs(repairs_folder_, "", write_);
-  std::string text = outcome.failure.empty()
-                         ? "Restored " + Counted(outcome.pages_restored, "page", "pages") +
-                               " from " + outcome.run + "."
-                         : outcome.failure;
-  for (const PageMessage& message : outcome.messages)
-    text += "\n" + message.page + ": " + message.text;
-  view_.ShowStatus(text);
-  UpdateButtons();
+  if (busy_) return;
+  auto text = std::make_shared<std::string>();
+  RunWork(
+      "Putting the pages back . . .",
+      [text, folder = repairs_folder_, write = write_] { *text = UndoLatest(folder, write); },
+      [this, text] {
+        view_.ShowStatus(*text);
+        UpdateButtons();
+      });
 }
 
 void RepairPresenter::UpdateButtons() {
   const bool any_ticked =
       std::any_of(rows_.begin(), rows_.end(), [](const RepairRow& row) { return row.ticked; });
-  view_.EnableApply(any_ticked && !applied_);
-  view_.EnableUndo(HasRunToUndo(repairs_folder_));
+  view_.EnableApply(!busy_ && any_ticked && !applied_);
+  view_.EnableUndo(!busy_ && HasRunToUndo(repairs_folder_));
 }
 
 }  // namespace qvn::app

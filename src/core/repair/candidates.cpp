@@ -207,7 +207,7 @@ std::vector<Candidate> CandidateFinder::Moved(const Target& target, const LinkPl
 }
 
 std::vector<Candidate> CandidateFinder::Near(const Target& target, const LinkPlace& place) {
-  if (!options_.near) return {};
+  if (!options_.similar) return {};
   const std::string folder = target.Folder();
   const std::string& name = target.decoded.back();
   const std::size_t limit = SuggestionLimit(name);

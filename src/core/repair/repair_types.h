@@ -25,7 +25,8 @@ std::string_view ReasonText(RepairReason reason);
 /// What the user asked to be repaired.
 struct RepairOptions {
   bool moved = false;  ///< look for the file name elsewhere in the site
-  bool near = false;   ///< look for a name within the did-you-mean distance
+  // Not "near": windows.h makes that word a macro.
+  bool similar = false;  ///< look for a name within the did-you-mean distance
   /// Only broken links of these kinds; empty for every kind.
   std::vector<LinkKind> only;
 };

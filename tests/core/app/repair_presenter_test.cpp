@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/runs.h"
+#include "support/fake_threads.h"
 #include "support/repair_site.h"
 
 namespace qvn::app {
@@ -17,10 +18,16 @@ class FakeRepairView : public RepairView {
   void ShowStatus(const std::string& text) override { status = text; }
   void EnableApply(bool enabled) override { apply = enabled; }
   void EnableUndo(bool enabled) override { undo = enabled; }
+  void EnableChoices(bool enabled) override { choices = enabled; }
+  void RunInBackground(std::function<void()> work, std::function<void()> done) override {
+    threads.Run(std::move(work), std::move(done));
+  }
+  void PostToWindow(std::function<void()> task) override { threads.Post(std::move(task)); }
 
+  test::FakeThreads threads;
   std::vector<RepairRow> rows;
   std::string preview, status;
-  bool apply = false, undo = false;
+  bool apply = false, undo = false, choices = true;
 };
 
 // Two names in other letter case need a file system that tells them apart.
@@ -47,6 +54,7 @@ class RepairPresenterTest : public ::testing::Test {
     choices_.more.letter_case = true;
     Status quiet;
     presenter_.Open(choices_, std::make_shared<const CheckResult>(RunCheck(choices_, quiet)));
+    view_.threads.Finish();
   }
 
   TempDir site_, data_;
@@ -77,6 +85,7 @@ TEST_F(RepairPresenterTest, RepairsWithOneCandidateAreTickedOthersCannotBe) {
 TEST_F(RepairPresenterTest, ApplyWritesTheTickedOnesAndUndoPutsThemBack) {
   presenter_.Tick(0, false);
   presenter_.Apply();
+  view_.threads.Finish();
   EXPECT_EQ(site_.Read("a.htm"), "<a href=\"Logo.GIF\">\n");
   EXPECT_NE(site_.Read("b.htm").find("\"logo.gif\""), std::string::npos);
   EXPECT_NE(view_.status.find("Repaired 1 link in 1 page"), std::string::npos) << view_.status;
@@ -87,6 +96,7 @@ TEST_F(RepairPresenterTest, ApplyWritesTheTickedOnesAndUndoPutsThemBack) {
   EXPECT_FALSE(view_.apply);  // the pages changed: the list is out of date
   EXPECT_TRUE(view_.undo);
   presenter_.UndoLast();
+  view_.threads.Finish();
   EXPECT_NE(view_.status.find("Restored 1 page"), std::string::npos) << view_.status;
   EXPECT_EQ(site_.Read("b.htm"), kPageB);
   EXPECT_FALSE(view_.undo);
@@ -97,6 +107,30 @@ TEST_F(RepairPresenterTest, NothingTickedNothingToApply) {
   EXPECT_FALSE(view_.apply);
   presenter_.Tick(0, true);
   EXPECT_TRUE(view_.apply);
+}
+
+}  // namespace
+}  // namespace qvn::app
+
+namespace qvn::app {
+namespace {
+
+// While work runs the window is locked and what reaches the presenter waits
+// or is ignored; proposals asked for meanwhile follow once it ends.
+TEST_F(RepairPresenterTest, LockedWhileWorkRuns) {
+  presenter_.Apply();
+  EXPECT_EQ(view_.status, "Writing the repairs . . .");
+  EXPECT_FALSE(view_.apply || view_.undo || view_.choices);
+  const int runs = view_.threads.runs();
+  presenter_.Tick(0, false);
+  presenter_.UndoLast();
+  presenter_.SetRules(true, false);
+  EXPECT_EQ(view_.threads.runs(), runs);
+  view_.threads.Finish();  // the repairs written, then the proposals made again
+  EXPECT_EQ(view_.threads.runs(), runs + 1);
+  EXPECT_TRUE(view_.choices);
+  EXPECT_NE(view_.status.find(" proposed; "), std::string::npos) << view_.status;
+  EXPECT_TRUE(view_.undo);
 }
 
 }  // namespace

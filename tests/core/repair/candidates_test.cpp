@@ -15,7 +15,7 @@ using test::TempDir;
 struct Case {
   const char* name;
   std::vector<SiteFile> files;
-  bool moved, near, html;
+  bool moved, similar, html;
   std::vector<std::string> expected;
   bool needs_case_sensitive_names = false;
 };
@@ -136,7 +136,7 @@ TEST(RepairCandidates, EachRuleFindsItsCandidates) {
     more.check_fragments = c.html;
     RepairOptions options;
     options.moved = c.moved;
-    options.near = c.near;
+    options.similar = c.similar;
     const auto checked = test::PlanSiteRepairs(site, more, options);
     ASSERT_FALSE(checked.result.broken_links.empty());
     std::vector<std::string> links = test::CandidateLinks(checked.plan, 0);

@@ -14,7 +14,7 @@ struct Case {
   std::string page, other, repaired;
   bool html = false;
   bool moved = false;
-  bool near = false;
+  bool similar = false;
 };
 
 const std::vector<Case>& Cases() {
@@ -58,7 +58,7 @@ TEST(RepairRewrite, OnlyTheLinksBytesChange) {
     more.all_links = c.html;
     RepairOptions options;
     options.moved = c.moved;
-    options.near = c.near;
+    options.similar = c.similar;
     const auto checked = test::PlanSiteRepairs(site, more, options);
     ASSERT_EQ(checked.plan.Applicable(), 1);
     const ApplyOutcome outcome = ApplyRepairs(checked.plan, data.path() + "repairs");
