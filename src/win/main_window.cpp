@@ -40,21 +40,21 @@ ControlKind KindOf(app::ControlKind kind) {
   return ControlKind::kLabel;
 }
 
-ControlSpec SpecFor(const app::ControlDesign& design) {
-  ControlSpec spec;
-  spec.kind = KindOf(design.kind);
-  spec.name = app::ObjectName(design.control);
-  spec.caption = design.caption;
-  spec.rect = design.rect;
-  spec.font = design.face == app::Face::kArial ? ArialFont(app::kMainFontPoints)
+ControlPlan PlanFor(const app::ControlDesign& design) {
+  ControlPlan plan;
+  plan.kind = KindOf(design.kind);
+  plan.name = app::ObjectName(design.control);
+  plan.caption = design.caption;
+  plan.rect = design.rect;
+  plan.font = design.face == app::Face::kArial ? ArialFont(app::kMainFontPoints)
                                                : TahomaFont(app::kMainFontPoints);
-  spec.font.underline = design.kind == app::ControlKind::kLink;
-  spec.id = IdOf(design.control);
-  spec.tooltip = design.tooltip;
+  plan.font.underline = design.kind == app::ControlKind::kLink;
+  plan.id = IdOf(design.control);
+  plan.tooltip = design.tooltip;
   if (design.kind == app::ControlKind::kTextBox)
-    spec.style = ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL;  // no wrapping
-  if (design.kind == app::ControlKind::kLink) spec.text = kDarkBlue;
-  return spec;
+    plan.style = ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL;  // no wrapping
+  if (design.kind == app::ControlKind::kLink) plan.text = kDarkBlue;
+  return plan;
 }
 
 }  // namespace
@@ -84,12 +84,12 @@ void MainWindow::CreateControls() {
   // order. No label reaches a box (see the design), so none is raised.
   std::array<bool, app::kControlCount> made{};
   for (const app::Control control : app::MainTabOrder()) {
-    controls_[static_cast<int>(control)] = AddControl(SpecFor(app::DesignOf(control)));
+    controls_[static_cast<int>(control)] = AddControl(PlanFor(app::DesignOf(control)));
     made[static_cast<int>(control)] = true;
   }
   for (const app::ControlDesign& design : app::MainLayout())
     if (!made[static_cast<int>(design.control)])
-      controls_[static_cast<int>(design.control)] = AddControl(SpecFor(design));
+      controls_[static_cast<int>(design.control)] = AddControl(PlanFor(design));
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -41,8 +41,8 @@ void MainWindow::SetItems(app::Control control, const std::vector<std::string>& 
 void MainWindow::Focus(app::Control control) { SetFocus(ControlOf(control)); }
 
 app::TwipsRect MainWindow::PlaceOf(app::Control control) {
-  const ControlSpec* spec = SpecOf(ControlOf(control));
-  return spec != nullptr ? spec->rect : app::TwipsRect{};
+  const ControlPlan* plan = PlanOf(ControlOf(control));
+  return plan != nullptr ? plan->rect : app::TwipsRect{};
 }
 
 app::MainPlace MainWindow::Place() {

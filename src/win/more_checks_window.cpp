@@ -6,7 +6,7 @@
 #include "core/platform/platform.h"
 #include "core/text/text.h"
 #include "win/file_dialogs.h"
-#include "win/win_spec.h"
+#include "win/win_plan.h"
 
 namespace qvn::win {
 namespace {
@@ -72,22 +72,22 @@ MoreChecksWindow::MoreChecksWindow(HWND owner, const MoreChecks& more) {
 }
 
 void MoreChecksWindow::CreateControls() {
-  const FontSpec font = TahomaFont();
+  const FontPlan font = TahomaFont();
   const int inner = kWidth - 2 * kMargin;
   for (const Box& box : kBoxes) {
-    AddControl(Spec(ControlKind::kCheckBox, box.name, box.caption,
+    AddControl(Plan(ControlKind::kCheckBox, box.name, box.caption,
                     {kMargin, box.top, inner, kBoxHeight}, font, box.id));
     if (box.id == kSiteRoot) {
       const int browse_left = kWidth - kMargin - 1200;
-      HWND folder = AddControl(Spec(ControlKind::kEdit, "txtSiteRoot", "",
+      HWND folder = AddControl(Plan(ControlKind::kEdit, "txtSiteRoot", "",
                                     {kIndent, 900, browse_left - 120 - kIndent, kTextHeight},
                                     ArialFont(), kSiteRootFolder));
       SendMessageW(folder, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"the top folder"));
       SetTooltip(folder, "The folder that \"/\" stands for; empty for the top folder.");
-      AddControl(Spec(ControlKind::kButton, "cmdSiteRoot", "Browse...",
+      AddControl(Plan(ControlKind::kButton, "cmdSiteRoot", "Browse...",
                       {browse_left, 880, 1200, 360}, font, kBrowse));
     } else if (box.id == kIndexPages) {
-      HWND files = AddControl(Spec(ControlKind::kEdit, "txtIndexFiles", "",
+      HWND files = AddControl(Plan(ControlKind::kEdit, "txtIndexFiles", "",
                                    {kIndent, 1680, kWidth - kMargin - kIndent, kTextHeight},
                                    ArialFont(), kIndexFiles));
       SetTooltip(files, "The names of index pages, separated by commas.");
@@ -97,10 +97,10 @@ void MoreChecksWindow::CreateControls() {
              "Asks each site's server once per address, a few at a time; answers are kept a day.");
   const int top = kHeight - kMargin - kButtonHeight;
   const int cancel_left = kWidth - kMargin - kButtonWidth;
-  AddControl(Spec(ControlKind::kButton, "cmdOK", "OK",
+  AddControl(Plan(ControlKind::kButton, "cmdOK", "OK",
                   {cancel_left - 120 - kButtonWidth, top, kButtonWidth, kButtonHeight}, font, IDOK,
                   BS_DEFPUSHBUTTON));
-  AddControl(Spec(ControlKind::kButton, "cmdCancel", "Cancel",
+  AddControl(Plan(ControlKind::kButton, "cmdCancel", "Cancel",
                   {cancel_left, top, kButtonWidth, kButtonHeight}, font, IDCANCEL));
 }
 

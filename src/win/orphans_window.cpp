@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/app/results_texts.h"
-#include "win/win_spec.h"
+#include "win/win_plan.h"
 
 namespace qvn::win {
 namespace {
@@ -39,17 +39,17 @@ OrphansWindow::OrphansWindow(HWND owner) {
 }
 
 void OrphansWindow::CreateControls() {
-  const FontSpec font = TahomaFont();
-  AddControl(Spec(ControlKind::kLabel, "lblTopFolder", "", {}, font, kTopFolder));
-  AddControl(Spec(ControlKind::kWrapLabel, "lblSummary", "", {}, font, kSummary));
-  AddControl(Spec(ControlKind::kLabel, "lblNotLinked", "", {}, font, kNotLinkedLabel));
-  AddControl(Spec(ControlKind::kMultiLineEdit, "txbNotLinked", "", {}, ArialFont(), kNotLinked,
+  const FontPlan font = TahomaFont();
+  AddControl(Plan(ControlKind::kLabel, "lblTopFolder", "", {}, font, kTopFolder));
+  AddControl(Plan(ControlKind::kWrapLabel, "lblSummary", "", {}, font, kSummary));
+  AddControl(Plan(ControlKind::kLabel, "lblNotLinked", "", {}, font, kNotLinkedLabel));
+  AddControl(Plan(ControlKind::kMultiLineEdit, "txbNotLinked", "", {}, ArialFont(), kNotLinked,
                   ES_READONLY | WS_TABSTOP));
-  AddControl(Spec(ControlKind::kLabel, "lblOnlyFromOrphans", "", {}, font, kOnlyLabel));
-  AddControl(Spec(ControlKind::kMultiLineEdit, "txbOnlyFromOrphans", "", {}, ArialFont(), kOnly,
+  AddControl(Plan(ControlKind::kLabel, "lblOnlyFromOrphans", "", {}, font, kOnlyLabel));
+  AddControl(Plan(ControlKind::kMultiLineEdit, "txbOnlyFromOrphans", "", {}, ArialFont(), kOnly,
                   ES_READONLY | WS_TABSTOP));
-  AddControl(Spec(ControlKind::kLabel, "lblTotals", "", {}, font, kTotals));
-  AddControl(Spec(ControlKind::kButton, "cmdClose", "Close", {}, font, kClose));
+  AddControl(Plan(ControlKind::kLabel, "lblTotals", "", {}, font, kTotals));
+  AddControl(Plan(ControlKind::kButton, "cmdClose", "Close", {}, font, kClose));
 }
 
 // The first list takes two thirds of the height the labels leave, the second one third.

@@ -15,7 +15,7 @@ PopupWindow::PopupWindow(HWND owner) : owner_(owner) {
   Create(L"QvnPopUp", "", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, owner,
          {0, 0, kDesignWidth, kDesignHeight}, kWhite);
   // No SS_NOTIFY: clicks on the label go through to the window.
-  ControlSpec label{ControlKind::kWrapLabel, "lblMessage", "", {0, 0, kDesignWidth, kDesignHeight},
+  ControlPlan label{ControlKind::kWrapLabel, "lblMessage", "", {0, 0, kDesignWidth, kDesignHeight},
                     TahomaFont(9.75, true)};
   label.style = SS_CENTER | SS_CENTERIMAGE;
   label.text = kDarkBlue;
@@ -43,7 +43,7 @@ void PopupWindow::PopUpCenterScreen(const std::string& message, int width, int h
 void PopupWindow::PopUpInForm(HWND form, const std::string& message, const app::TwipsRect& place,
                               int milliseconds) {
   const app::TwipsRect at = WindowPlace(form);
-  const int label_height = SpecOf(label_)->rect.height;
+  const int label_height = PlanOf(label_)->rect.height;
   Show(message, {at.left + place.left, at.top + place.top, place.width, place.height},
        label_height, milliseconds);
 }

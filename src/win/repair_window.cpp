@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "win/win_list.h"
-#include "win/win_spec.h"
+#include "win/win_plan.h"
 
 namespace qvn::win {
 namespace {
@@ -36,23 +36,23 @@ RepairWindow::RepairWindow(HWND owner, const std::string& repairs_folder)
 RepairWindow::~RepairWindow() { tasks_->WaitForAll(); }
 
 void RepairWindow::CreateControls() {
-  const FontSpec font = TahomaFont();
-  AddControl(Spec(ControlKind::kLabel, "lblAlsoRepair", "Also repair:", {}, font, kRulesLabel));
-  AddControl(Spec(ControlKind::kCheckBox, "chkMoved", "Files moved elsewhere in the site", {},
+  const FontPlan font = TahomaFont();
+  AddControl(Plan(ControlKind::kLabel, "lblAlsoRepair", "Also repair:", {}, font, kRulesLabel));
+  AddControl(Plan(ControlKind::kCheckBox, "chkMoved", "Files moved elsewhere in the site", {},
                   font, kMoved));
   AddControl(
-      Spec(ControlKind::kCheckBox, "chkNear", "Names that differ a little", {}, font, kNear));
-  list_ = AddControl(Spec(ControlKind::kListView, "lstRepairs", "", {}, font, kList,
+      Plan(ControlKind::kCheckBox, "chkNear", "Names that differ a little", {}, font, kNear));
+  list_ = AddControl(Plan(ControlKind::kListView, "lstRepairs", "", {}, font, kList,
                           LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER));
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   AddListColumns(list_, {{"Repair", kDesignWidth}}, DpiOf(Handle()));
-  AddControl(Spec(ControlKind::kMultiLineEdit, "txbPreview", "", {}, {L"Courier New", 9},
+  AddControl(Plan(ControlKind::kMultiLineEdit, "txbPreview", "", {}, {L"Courier New", 9},
                   kPreview, ES_READONLY | WS_HSCROLL | ES_AUTOHSCROLL));
-  AddControl(Spec(ControlKind::kWrapLabel, "lblStatus", "", {}, font, kStatus));
-  AddControl(Spec(ControlKind::kButton, "cmdApply", "Apply", {}, font, kApply));
-  AddControl(Spec(ControlKind::kButton, "cmdUndo", "Undo last repair", {}, font, kUndo));
-  AddControl(Spec(ControlKind::kButton, "cmdClose", "Close", {}, font, kClose));
+  AddControl(Plan(ControlKind::kWrapLabel, "lblStatus", "", {}, font, kStatus));
+  AddControl(Plan(ControlKind::kButton, "cmdApply", "Apply", {}, font, kApply));
+  AddControl(Plan(ControlKind::kButton, "cmdUndo", "Undo last repair", {}, font, kUndo));
+  AddControl(Plan(ControlKind::kButton, "cmdClose", "Close", {}, font, kClose));
 }
 
 // The list takes three fifths of the height the rest leaves, the preview two.

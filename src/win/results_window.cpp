@@ -7,7 +7,7 @@
 #include "core/app/results_texts.h"
 #include "win/repair_window.h"
 #include "win/win_list.h"
-#include "win/win_spec.h"
+#include "win/win_plan.h"
 
 namespace qvn::win {
 namespace {
@@ -51,14 +51,14 @@ ResultsWindow::ResultsWindow(HWND owner) {
 ResultsWindow::~ResultsWindow() = default;
 
 void ResultsWindow::CreateControls() {
-  const FontSpec font = TahomaFont();
-  counts_ = AddControl(Spec(ControlKind::kLabel, "lblCounts", "", {}, font, kCountsId));
-  AddControl(Spec(ControlKind::kLabel, "lblFilter", "Filter:", {}, font, kFilterLabelId));
-  filter_ = AddControl(Spec(ControlKind::kEdit, "txbFilter", "", {}, font, kFilterId));
+  const FontPlan font = TahomaFont();
+  counts_ = AddControl(Plan(ControlKind::kLabel, "lblCounts", "", {}, font, kCountsId));
+  AddControl(Plan(ControlKind::kLabel, "lblFilter", "Filter:", {}, font, kFilterLabelId));
+  filter_ = AddControl(Plan(ControlKind::kEdit, "txbFilter", "", {}, font, kFilterId));
   SendMessageW(filter_, EM_SETCUEBANNER, TRUE,
                reinterpret_cast<LPARAM>(L"Type to show only the rows that contain it"));
-  shown_ = AddControl(Spec(ControlKind::kLabel, "lblShown", "", {}, font, kShownId));
-  list_ = AddControl(Spec(ControlKind::kListView, "tblResults", "", {}, font, kListId,
+  shown_ = AddControl(Plan(ControlKind::kLabel, "lblShown", "", {}, font, kShownId));
+  list_ = AddControl(Plan(ControlKind::kListView, "tblResults", "", {}, font, kListId,
                           LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS));
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -67,8 +67,8 @@ void ResultsWindow::CreateControls() {
     columns.push_back({app::ResultsColumnCaption(static_cast<ResultsColumn>(column)),
                        kColumnWidths[column]});
   AddListColumns(list_, columns, DpiOf(Handle()));
-  AddControl(Spec(ControlKind::kButton, "cmdRepair", "Repair...", {}, font, kRepairId));
-  AddControl(Spec(ControlKind::kButton, "cmdClose", "Close", {}, font, kCloseId));
+  AddControl(Plan(ControlKind::kButton, "cmdRepair", "Repair...", {}, font, kRepairId));
+  AddControl(Plan(ControlKind::kButton, "cmdClose", "Close", {}, font, kCloseId));
 }
 
 // The list takes what the counts, the filter and the button leave.

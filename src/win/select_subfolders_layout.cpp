@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "win/win_list.h"
-#include "win/win_spec.h"
+#include "win/win_plan.h"
 
 namespace qvn::win {
 namespace {
@@ -31,23 +31,23 @@ void SelectSubfoldersWindow::CreateControls(HWND owner, const std::string& capti
   Create(L"QvnSelectSubfolders", caption,
          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 0, owner,
          {0, 0, kDesignClientWidth, kDesignClientHeight}, kLightYellow);
-  const FontSpec font = ArialFont(9.75);
-  select_all_ = AddControl(Spec(ControlKind::kButton, "cmdSelectDeselectAllSubfolders_1",
+  const FontPlan font = ArialFont(9.75);
+  select_all_ = AddControl(Plan(ControlKind::kButton, "cmdSelectDeselectAllSubfolders_1",
                                 "Select all", {210, 4080, kSelectWidth, kButtonHeight}, font,
                                 kSelectAllId));
-  deselect_all_ = AddControl(Spec(ControlKind::kButton, "cmdSelectDeselectAllSubfolders_0",
+  deselect_all_ = AddControl(Plan(ControlKind::kButton, "cmdSelectDeselectAllSubfolders_0",
                                   "Deselect all", {1575, 4095, kSelectWidth, kButtonHeight}, font,
                                   kDeselectAllId));
-  summary_ = AddControl(Spec(ControlKind::kWrapLabel, "lblNumSubfolders",
+  summary_ = AddControl(Plan(ControlKind::kWrapLabel, "lblNumSubfolders",
                              "There are 13,391 subfolders.", {2940, 3990, 2220, 645}, font,
                              kLightYellow));
-  accept_ = AddControl(Spec(ControlKind::kButton, "cmdAccept", "Accept",
+  accept_ = AddControl(Plan(ControlKind::kButton, "cmdAccept", "Accept",
                             {5355, 4095, kAcceptWidth, kButtonHeight}, font, IDOK));
-  cancel_ = AddControl(Spec(ControlKind::kButton, "cmdCancel", "Cancel",
+  cancel_ = AddControl(Plan(ControlKind::kButton, "cmdCancel", "Cancel",
                             {6720, 4095, kAcceptWidth, kButtonHeight}, font, IDCANCEL));
   reading_box_ =
-      AddControl(Spec(ControlKind::kWrapLabel, "picSubfolders", "", rows_area_, ArialFont(11), kWhite));
-  list_ = AddControl(Spec(ControlKind::kListView, "chkSubfolder", "", rows_area_, font, kListId,
+      AddControl(Plan(ControlKind::kWrapLabel, "picSubfolders", "", rows_area_, ArialFont(11), kWhite));
+  list_ = AddControl(Plan(ControlKind::kListView, "chkSubfolder", "", rows_area_, font, kListId,
                           LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS));
   PrepareList();
 }
@@ -100,7 +100,7 @@ void SelectSubfoldersWindow::ArrangeControls() {
       WindowWidth() - 2 * (select_left + kSelectWidth + kAcceptWidth) - 600;
   PlaceControl(summary_, {deselect_left + kSelectWidth + kGap,
                           (rows_area_.top + rows_area_.height + top) / 2, std::max(label_width, 0),
-                          SpecOf(summary_)->rect.height});
+                          PlanOf(summary_)->rect.height});
   PlaceRows();
 }
 

@@ -45,7 +45,7 @@ ViewWindow::ViewWindow(const std::string& object_name) : object_name_(object_nam
   Create(L"QvnViewer", "Viewing", WS_OVERLAPPEDWINDOW, WS_EX_CONTROLPARENT, nullptr,
          {0, 0, kDesignWidth, kDesignHeight}, GetSysColor(COLOR_BTNFACE));
   // Created in tab order: the box, Close, the copy button.
-  ControlSpec box{ControlKind::kMultiLineEdit, "txbText1", "",
+  ControlPlan box{ControlKind::kMultiLineEdit, "txbText1", "",
                   {kBoxMargin, kBoxMargin, kDesignWidth - 2 * kBoxMargin, kBoxHeight},
                   ArialFont(10), kBoxId};
   // Long lines wrap at the box's width: no horizontal scrolling.
@@ -91,14 +91,14 @@ void ViewWindow::LayOut() {
                            height - kBoxMargin - kBelowBox};
   PlaceControl(box_, box);
   const int top = box.top + box.height + kButtonGap;
-  app::TwipsRect copy = SpecOf(copy_)->rect;
+  app::TwipsRect copy = PlanOf(copy_)->rect;
   PlaceControl(copy_, {box.left, top, copy.width, kButtonHeight});
   PlaceControl(close_, {box.left + box.width - kCloseWidth, top, kCloseWidth, kButtonHeight});
 }
 
 void ViewWindow::SetCopyCaption(bool selection) {
   SetTextOf(copy_, app::CopyButtonCaption(selection));
-  app::TwipsRect rect = SpecOf(copy_)->rect;
+  app::TwipsRect rect = PlanOf(copy_)->rect;
   rect.width = selection ? kCopySelectedWidth : kCopyWidth;
   PlaceControl(copy_, rect);
 }

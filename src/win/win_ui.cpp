@@ -11,7 +11,7 @@
 namespace qvn::win {
 namespace {
 
-constexpr wchar_t kSpecProperty[] = L"QvnControlSpec";
+constexpr wchar_t kPlanProperty[] = L"QvnControlPlan";
 constexpr wchar_t kTooltipProperty[] = L"QvnTooltip";
 
 struct Search {
@@ -21,8 +21,8 @@ struct Search {
 
 BOOL CALLBACK MatchName(HWND child, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
-  const ControlSpec* spec = SpecOf(child);
-  if (spec == nullptr || spec->name != search->name) return TRUE;
+  const ControlPlan* plan = PlanOf(child);
+  if (plan == nullptr || plan->name != search->name) return TRUE;
   search->found = child;
   return FALSE;
 }
@@ -99,22 +99,22 @@ void MoveWindowTo(HWND window, int left_twips, int top_twips) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 
-HFONT FontAt(const FontSpec& font, int dpi) {
+HFONT FontAt(const FontPlan& font, int dpi) {
   static std::mutex mutex;
   static std::map<std::tuple<std::wstring, int, bool, bool, int>, HFONT> fonts;
   const int centipoints = static_cast<int>(font.points * 100 + 0.5);
   const auto key = std::make_tuple(std::wstring(font.face), centipoints, font.bold, font.underline, dpi);
   std::lock_guard lock(mutex);
   if (const auto it = fonts.find(key); it != fonts.end()) return it->second;
-  LOGFONTW spec{};
+  LOGFONTW plan{};
   // Points are 1/72 inch; a negative height asks for the character height.
-  spec.lfHeight = -MulDiv(centipoints, dpi, 7200);
-  spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  spec.lfUnderline = font.underline ? TRUE : FALSE;
-  spec.lfCharSet = DEFAULT_CHARSET;
-  spec.lfQuality = CLEARTYPE_QUALITY;
-  lstrcpynW(spec.lfFaceName, font.face, LF_FACESIZE);
-  HFONT made = CreateFontIndirectW(&spec);
+  plan.lfHeight = -MulDiv(centipoints, dpi, 7200);
+  plan.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  plan.lfUnderline = font.underline ? TRUE : FALSE;
+  plan.lfCharSet = DEFAULT_CHARSET;
+  plan.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(plan.lfFaceName, font.face, LF_FACESIZE);
+  HFONT made = CreateFontIndirectW(&plan);
   fonts.emplace(key, made);
   return made;
 }
@@ -128,13 +128,13 @@ HBRUSH BrushOf(COLORREF colour) {
   return it->second;
 }
 
-const ControlSpec* SpecOf(HWND control) {
-  return static_cast<const ControlSpec*>(GetPropW(control, kSpecProperty));
+const ControlPlan* PlanOf(HWND control) {
+  return static_cast<const ControlPlan*>(GetPropW(control, kPlanProperty));
 }
 
 std::string ObjectNameOf(HWND control) {
-  const ControlSpec* spec = SpecOf(control);
-  return spec != nullptr ? spec->name : std::string();
+  const ControlPlan* plan = PlanOf(control);
+  return plan != nullptr ? plan->name : std::string();
 }
 
 HWND FindControl(HWND window, std::string_view object_name) {

@@ -67,22 +67,22 @@ void MoveWindowTo(HWND window, int left_twips, int top_twips);
 // ---- Fonts and colours ----------------------------------------------------
 
 /// A font of the design, in points at 96 dots per inch.
-struct FontSpec {
+struct FontPlan {
   const wchar_t* face = L"Tahoma";
   double points = 9.75;
   bool bold = false;
   bool underline = false;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontPlan&) const = default;
 };
-inline FontSpec TahomaFont(double points = 9.75, bool bold = false) {
+inline FontPlan TahomaFont(double points = 9.75, bool bold = false) {
   return {L"Tahoma", points, bold, false};
 }
-inline FontSpec ArialFont(double points = 9.75) { return {L"Arial", points, false, false}; }
+inline FontPlan ArialFont(double points = 9.75) { return {L"Arial", points, false, false}; }
 /// Underlined Tahoma, for web links.
-inline FontSpec LinkFont(double points = 9.75) { return {L"Tahoma", points, false, true}; }
+inline FontPlan LinkFont(double points = 9.75) { return {L"Tahoma", points, false, true}; }
 
 /// The font at dpi; kept for the program's life, never deleted by callers.
-HFONT FontAt(const FontSpec& font, int dpi);
+HFONT FontAt(const FontPlan& font, int dpi);
 
 /// The main window's back colour (red 208, green 208, blue 240).
 inline constexpr COLORREF kWindowBack = RGB(208, 208, 240);
@@ -115,11 +115,11 @@ enum class ControlKind {
 };
 
 /// A control as designed.
-struct ControlSpec {
-  ControlSpec() = default;
+struct ControlPlan {
+  ControlPlan() = default;
   /// The usual fields, in braces: {kind, name, caption, rect, font, id}.
-  ControlSpec(ControlKind kind, std::string name, std::string caption, app::TwipsRect rect,
-              FontSpec font = TahomaFont(), int id = 0)
+  ControlPlan(ControlKind kind, std::string name, std::string caption, app::TwipsRect rect,
+              FontPlan font = TahomaFont(), int id = 0)
       : kind(kind), name(std::move(name)), caption(std::move(caption)), rect(rect), font(font),
         id(id) {}
 
@@ -127,7 +127,7 @@ struct ControlSpec {
   std::string name;     ///< the object name the Linux program gives it ("cmdCheckLinks")
   std::string caption;
   app::TwipsRect rect;  ///< inside the parent's inner area
-  FontSpec font;
+  FontPlan font;
   int id = 0;           ///< its WM_COMMAND identifier
   DWORD style = 0;      ///< added to the kind's own
   std::string tooltip;  ///< "" for none
@@ -140,7 +140,7 @@ std::string ObjectNameOf(HWND control);
 /// The descendant of window with that object name; nullptr if none.
 HWND FindControl(HWND window, std::string_view object_name);
 /// The control's design (for re-placing it); nullptr if not made by CreateControl.
-const ControlSpec* SpecOf(HWND control);
+const ControlPlan* PlanOf(HWND control);
 
 /// A control's text as UTF-8 (CR LF kept as the control holds it).
 std::string TextOf(HWND control);
@@ -178,7 +178,7 @@ class Window {
   void Create(const wchar_t* class_name, const std::string& caption, DWORD style, DWORD ex_style,
               HWND owner, const app::TwipsRect& place, COLORREF back);
   /// Creates a child control at its place, at the window's DPI.
-  HWND AddControl(const ControlSpec& spec);
+  HWND AddControl(const ControlPlan& plan);
   /// Re-places a control made by AddControl at rect (twips).
   void PlaceControl(HWND control, const app::TwipsRect& rect);
   /// Every message; the default handles what the class comment lists.
@@ -196,7 +196,7 @@ class Window {
 
   HWND hwnd_ = nullptr;
   COLORREF back_ = kWindowBack;
-  std::vector<std::unique_ptr<ControlSpec>> specs_;
+  std::vector<std::unique_ptr<ControlPlan>> plans_;
   bool modal_ = false;
   bool modal_done_ = false;
   int modal_result_ = 0;

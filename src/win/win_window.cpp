@@ -10,7 +10,7 @@
 namespace qvn::win {
 namespace {
 
-constexpr wchar_t kSpecProperty[] = L"QvnControlSpec";
+constexpr wchar_t kPlanProperty[] = L"QvnControlPlan";
 constexpr int kAppIcon = 1;  // the icon's resource number in quorvane.rc
 
 std::function<void(HWND)>& ModalHook() {
@@ -68,9 +68,9 @@ void RegisterClassOnce(const wchar_t* class_name, WNDPROC procedure) {
 
 // A combo box's height is that of its dropped list; the closed box takes
 // the height its font gives it.
-int ControlHeight(const ControlSpec& spec, int dpi) {
-  const int height = Px(spec.rect.height, dpi);
-  return spec.kind == ControlKind::kComboBox ? height * 10 : height;
+int ControlHeight(const ControlPlan& plan, int dpi) {
+  const int height = Px(plan.rect.height, dpi);
+  return plan.kind == ControlKind::kComboBox ? height * 10 : height;
 }
 
 }  // namespace
@@ -105,29 +105,29 @@ void Window::Create(const wchar_t* class_name, const std::string& caption, DWORD
   SetWindowPlace(hwnd_, at);
 }
 
-HWND Window::AddControl(const ControlSpec& spec) {
-  const ClassOf kind = KindClass(spec.kind);
+HWND Window::AddControl(const ControlPlan& plan) {
+  const ClassOf kind = KindClass(plan.kind);
   const int dpi = DpiOf(hwnd_);
-  const RECT at = PixelRect(spec.rect, dpi);
-  DWORD ex_style = spec.kind == ControlKind::kListView ? WS_EX_CLIENTEDGE : 0;
+  const RECT at = PixelRect(plan.rect, dpi);
+  DWORD ex_style = plan.kind == ControlKind::kListView ? WS_EX_CLIENTEDGE : 0;
   HWND control = CreateWindowExW(
-      ex_style, kind.name, Wide(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style | spec.style,
-      at.left, at.top, at.right - at.left, ControlHeight(spec, dpi), hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
-  specs_.push_back(std::make_unique<ControlSpec>(spec));
-  SetPropW(control, kSpecProperty, specs_.back().get());
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(spec.font, dpi)), FALSE);
-  if (!spec.tooltip.empty()) SetTooltip(control, spec.tooltip);
+      ex_style, kind.name, Wide(plan.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style | plan.style,
+      at.left, at.top, at.right - at.left, ControlHeight(plan, dpi), hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), GetModuleHandleW(nullptr), nullptr);
+  plans_.push_back(std::make_unique<ControlPlan>(plan));
+  SetPropW(control, kPlanProperty, plans_.back().get());
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(plan.font, dpi)), FALSE);
+  if (!plan.tooltip.empty()) SetTooltip(control, plan.tooltip);
   return control;
 }
 
 void Window::PlaceControl(HWND control, const app::TwipsRect& rect) {
-  auto* spec = const_cast<ControlSpec*>(SpecOf(control));
-  if (spec == nullptr) return;
-  spec->rect = rect;
+  auto* plan = const_cast<ControlPlan*>(PlanOf(control));
+  if (plan == nullptr) return;
+  plan->rect = rect;
   const int dpi = DpiOf(hwnd_);
   const RECT at = PixelRect(rect, dpi);
-  SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, ControlHeight(*spec, dpi),
+  SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, ControlHeight(*plan, dpi),
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -135,36 +135,36 @@ void Window::ApplyDpi() {
   const int dpi = DpiOf(hwnd_);
   for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
-    const ControlSpec* spec = SpecOf(child);
-    if (spec == nullptr) continue;
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(spec->font, dpi)), FALSE);
-    PlaceControl(child, spec->rect);
+    const ControlPlan* plan = PlanOf(child);
+    if (plan == nullptr) continue;
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontAt(plan->font, dpi)), FALSE);
+    PlaceControl(child, plan->rect);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT Window::ControlColours(HDC dc, HWND control) {
-  const ControlSpec* spec = SpecOf(control);
+  const ControlPlan* plan = PlanOf(control);
   COLORREF colour = back_;
-  if (spec != nullptr && spec->back != kParentBack) colour = spec->back;
+  if (plan != nullptr && plan->back != kParentBack) colour = plan->back;
   // Read-only edits ask here too; they stay white as text boxes.
-  const bool box = spec != nullptr && (spec->kind == ControlKind::kReadOnlyEdit ||
-                                       spec->kind == ControlKind::kMultiLineEdit);
-  if (box && spec->back == kParentBack) colour = kWhite;
-  SetTextColor(dc, spec != nullptr ? spec->text : kBlack);
+  const bool box = plan != nullptr && (plan->kind == ControlKind::kReadOnlyEdit ||
+                                       plan->kind == ControlKind::kMultiLineEdit);
+  if (box && plan->back == kParentBack) colour = kWhite;
+  SetTextColor(dc, plan != nullptr ? plan->text : kBlack);
   SetBkColor(dc, colour);
   return reinterpret_cast<LRESULT>(BrushOf(colour));
 }
 
 bool Window::DrawLink(const DRAWITEMSTRUCT& item) {
-  const ControlSpec* spec = SpecOf(item.hwndItem);
-  if (spec == nullptr || spec->kind != ControlKind::kLink) return false;
+  const ControlPlan* plan = PlanOf(item.hwndItem);
+  if (plan == nullptr || plan->kind != ControlKind::kLink) return false;
   HDC dc = item.hDC;
   RECT area = item.rcItem;
-  FillRect(dc, &area, BrushOf(spec->back == kParentBack ? back_ : spec->back));
+  FillRect(dc, &area, BrushOf(plan->back == kParentBack ? back_ : plan->back));
   const std::wstring text = Wide(TextOf(item.hwndItem));
-  HGDIOBJ old_font = SelectObject(dc, FontAt(spec->font, DpiOf(hwnd_)));
-  SetTextColor(dc, spec->text);
+  HGDIOBJ old_font = SelectObject(dc, FontAt(plan->font, DpiOf(hwnd_)));
+  SetTextColor(dc, plan->text);
   SetBkMode(dc, TRANSPARENT);
   RECT bounds = area;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
@@ -191,8 +191,8 @@ LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
       break;
     case WM_SETCURSOR: {
-      const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(wparam));
-      if (spec != nullptr && spec->kind == ControlKind::kLink) {
+      const ControlPlan* plan = PlanOf(reinterpret_cast<HWND>(wparam));
+      if (plan != nullptr && plan->kind == ControlKind::kLink) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
@@ -274,8 +274,8 @@ bool TranslateDialogKeys(MSG& msg) {
   // Enter presses the focused button or link, as Space does; outside a
   // dialog box the system would send IDOK instead.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd == GetFocus()) {
-    const ControlSpec* spec = SpecOf(msg.hwnd);
-    const bool link = spec != nullptr && spec->kind == ControlKind::kLink;
+    const ControlPlan* plan = PlanOf(msg.hwnd);
+    const bool link = plan != nullptr && plan->kind == ControlKind::kLink;
     const auto code = SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0);
     if (link || (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) {
       SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
