@@ -128,9 +128,12 @@ void RepairPresenter::Proposed(Proposing& proposing) {
     rows_.push_back({RowText(proposal), proposal.Applicable(), proposal.Applicable()});
   view_.ShowRows(rows_);
   view_.ShowPreview("");
-  view_.ShowStatus(Counted(plan_.Applicable(), "repair", "repairs") + " proposed; " +
-                   Counted(plan_.without_candidate, "broken link has", "broken links have") +
-                   " none.");
+  std::string status = Counted(plan_.Applicable(), "repair", "repairs") + " proposed";
+  // The links left without a candidate are worth a word only when there are some.
+  if (plan_.without_candidate > 0)
+    status += "; " + Counted(plan_.without_candidate, "broken link has", "broken links have") +
+              " no candidate";
+  view_.ShowStatus(status + ".");
   UpdateButtons();
 }
 
