@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/app/viewer_layout.h"
 #include "core/app/viewer_text.h"
 #include "gui/keyboard.h"
 #include "gui/twips.h"
@@ -13,18 +14,7 @@
 namespace qvn::gui {
 namespace {
 
-// Geometry in twips.
-constexpr int kDesignWidth = 11670;  // inner size
-constexpr int kDesignHeight = 6585;
-constexpr int kMinWidth = 8000;  // outer size
-constexpr int kMinHeight = 2000;
-constexpr int kBoxMargin = 105;
-constexpr int kButtonHeight = 330;
-constexpr int kCopyWidth = 3270;
-constexpr int kCopySelectedWidth = 4425;
-constexpr int kBoxHeight = 5760;
-constexpr int kBelowBox = kDesignHeight - kBoxMargin - kBoxHeight;  // room for the buttons
-constexpr int kButtonGap = 135;                                     // from the box to the buttons
+using namespace app::viewer_layout;
 
 }  // namespace
 

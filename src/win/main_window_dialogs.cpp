@@ -12,18 +12,6 @@
 namespace qvn::win {
 namespace {
 
-UINT IconFlag(app::Icon icon) {
-  switch (icon) {
-    case app::Icon::kWarning:
-      return MB_ICONWARNING;
-    case app::Icon::kCritical:
-      return MB_ICONERROR;
-    case app::Icon::kNone:
-      break;
-  }
-  return 0;
-}
-
 // The default button's flag: Yes, No and Cancel are the first, second and third.
 UINT DefaultButton(app::Answer answer) {
   switch (answer) {
@@ -43,7 +31,7 @@ UINT DefaultButton(app::Answer answer) {
 void MainWindow::ShowMessage(const app::Message& message) {
   // Before start-up completes there is no window to stand over.
   HWND owner = IsWindowVisible(Handle()) ? Handle() : nullptr;
-  ShowMessageBox(owner, message.text, message.title, MB_OK | IconFlag(message.icon));
+  ShowMessageBox(owner, message.text, message.title, MB_OK | MessageBoxIcon(message.icon));
 }
 
 app::Answer MainWindow::Ask(const app::Question& question) {

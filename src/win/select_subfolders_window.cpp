@@ -13,18 +13,6 @@ namespace {
 // Tasks from the worker that reads the disk.
 constexpr UINT kTasksMessage = WM_APP + 7;
 
-UINT MessageIcon(app::Icon icon) {
-  switch (icon) {
-    case app::Icon::kWarning:
-      return MB_ICONWARNING;
-    case app::Icon::kCritical:
-      return MB_ICONERROR;
-    case app::Icon::kNone:
-      break;
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> ChooseSubfoldersWindow(
@@ -39,7 +27,7 @@ SelectSubfoldersWindow::SelectSubfoldersWindow(HWND owner, const app::SubfolderR
                                                const FolderReader* reader)
     : presenter_(*this, request, reader != nullptr ? *reader : DiskFolderReader()) {
   show_message = [this](const app::Message& message) {
-    ShowMessageBox(Handle(), message.text, message.title, MB_OK | MessageIcon(message.icon));
+    ShowMessageBox(Handle(), message.text, message.title, MB_OK | MessageBoxIcon(message.icon));
   };
   CreateControls(owner, request.caption);
   tasks_ = std::make_unique<WindowTasks>(Handle(), kTasksMessage);

@@ -5,24 +5,13 @@
 
 #include <cstring>
 
+#include "core/app/viewer_layout.h"
 #include "core/app/viewer_text.h"
 
 namespace qvn::win {
 namespace {
 
-// Geometry in twips.
-constexpr int kDesignWidth = 11670;  // inner size
-constexpr int kDesignHeight = 6585;
-constexpr int kMinWidth = 8000;  // outer size
-constexpr int kMinHeight = 2000;
-constexpr int kBoxMargin = 105;
-constexpr int kButtonHeight = 330;
-constexpr int kCopyWidth = 3270;
-constexpr int kCopySelectedWidth = 4425;
-constexpr int kCloseWidth = 1740;
-constexpr int kBoxHeight = 5760;
-constexpr int kBelowBox = kDesignHeight - kBoxMargin - kBoxHeight;  // room for the buttons
-constexpr int kButtonGap = 135;                                     // from the box to the buttons
+using namespace app::viewer_layout;
 
 // Clear of IDOK and IDCANCEL, which Enter and Escape send.
 enum { kBoxId = 100, kCopyId, kCloseId };

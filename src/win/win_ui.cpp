@@ -179,4 +179,16 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& title
   return MessageBoxW(owner, WithCrLf(Wide(text)).c_str(), Wide(title).c_str(), flags);
 }
 
+UINT MessageBoxIcon(app::Icon icon) {
+  switch (icon) {
+    case app::Icon::kWarning:
+      return MB_ICONWARNING;
+    case app::Icon::kCritical:
+      return MB_ICONERROR;
+    case app::Icon::kNone:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace qvn::win

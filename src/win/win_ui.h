@@ -151,6 +151,8 @@ void SetTooltip(HWND control, const std::string& text);
 
 /// A message box with the wide functions; returns its IDOK, IDYES...
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags);
+/// The message box flag that shows icon (0 for none).
+UINT MessageBoxIcon(app::Icon icon);
 
 // ---- Windows --------------------------------------------------------------
 
