@@ -108,6 +108,26 @@ TEST_F(WinMainWindowTest, RunsOnTheSampleSiteWriteWhatQvnWrites) {
   SaveScreenshot(viewer.Handle(), "viewer_help");
 }
 
+// The worked examples of a Windows site: a link repeated in a page, one in
+// a subfolder, and an upper-case anchor whose escaped, fragment-carrying
+// target exists (the image later on its line is not looked at).
+TEST_F(WinMainWindowTest, TheWorkedExampleSiteGivesItsElevenLineReports) {
+  TempDir site;
+  site.Write("index.htm", "<a href=\"img/logo.gif\">a</a>\r\n<img src=\"img/logo.gif\">\r\n");
+  site.Write("news/a.htm", "<a href=\"../old.htm\">old</a>\r\n");
+  site.Write("news/2019/a.htm", "<p><A HREF=\"../../img/My%20Pic.JPG#x\">p</A><img src=\"b.gif\">\r\n");
+  site.Write("img/My Pic.JPG", "");
+  ChooseTopFolder(site.path());
+  Run(Control::kCheckLinksButton);
+  const std::string head =
+      "Top folder is\r\n" + w_.Text(Control::kTopFolderBox) + "\r\n\r\nThere are 3 broken links:\r\n\r\n";
+  const std::string tail = "\r\nThere is one repeated-in-file broken link.\r\n";
+  EXPECT_EQ(ReadFile(w_.DataFile(app::kReportBySource)),
+            head + "index.htm \x97>\r\n     img\\logo.gif\r\nnews\\a.htm \x97>\r\n     old.htm\r\n" + tail);
+  EXPECT_EQ(ReadFile(w_.DataFile(app::kReportByTarget)),
+            head + "img\\logo.gif <\x97\r\n     index.htm\r\nold.htm <\x97\r\n     news\\a.htm\r\n" + tail);
+}
+
 TEST_F(WinMainWindowTest, StopDuringARunAsksThenStops) {
   TempDir site;
   for (int i = 0; i < 3000; ++i)
