@@ -163,6 +163,15 @@ void WriteInvocation(JsonWriter& writer, bool stopped) {
   writer.EndArray();
 }
 
+// The page, relative to the top folder the run names as its base.
+void WriteArtifactLocation(JsonWriter& writer, std::string_view page) {
+  writer.Key("artifactLocation");
+  writer.BeginObject();
+  writer.Field("uri", RelativeUri(page));
+  writer.Field("uriBaseId", kBaseId);
+  writer.EndObject();
+}
+
 void WriteLocation(JsonWriter& writer, const LinkRow& row) {
   const BrokenLink& link = row.link;
   writer.Key("locations");
@@ -170,11 +179,7 @@ void WriteLocation(JsonWriter& writer, const LinkRow& row) {
   writer.BeginObject();
   writer.Key("physicalLocation");
   writer.BeginObject();
-  writer.Key("artifactLocation");
-  writer.BeginObject();
-  writer.Field("uri", RelativeUri(row.page));
-  writer.Field("uriBaseId", kBaseId);
-  writer.EndObject();
+  WriteArtifactLocation(writer, row.page);
   writer.Key("region");
   writer.BeginObject();
   writer.Field("startLine", link.line);
@@ -199,11 +204,7 @@ void WriteFix(JsonWriter& writer, const LinkRow& row, const ProposedRepair& repa
   writer.Key("artifactChanges");
   writer.BeginArray();
   writer.BeginObject();
-  writer.Key("artifactLocation");
-  writer.BeginObject();
-  writer.Field("uri", RelativeUri(row.page));
-  writer.Field("uriBaseId", kBaseId);
-  writer.EndObject();
+  WriteArtifactLocation(writer, row.page);
   writer.Key("replacements");
   writer.BeginArray();
   writer.BeginObject();
